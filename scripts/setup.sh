@@ -1,0 +1,35 @@
+# Sourced by ./run and ./test: installs what a fresh Debian 12 machine lacks,
+# then configures and builds the given preset.
+set -euo pipefail
+
+glyphrig_packages=(
+  cmake ninja-build g++ clang pkg-config
+  libgtest-dev
+  imagemagick
+  libfreetype-dev libpng-dev
+  fonts-dejavu-core fonts-dejavu-extra
+)
+
+glyphrig_install_missing() {
+  local missing=() pkg
+  for pkg in "${glyphrig_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "glyphrig: missing Debian packages; install them with:" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+  echo "glyphrig: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+glyphrig_build() {
+  local preset=$1
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+}
