@@ -1,0 +1,25 @@
+#include "dialogue/font_menu.h"
+
+#include <ostream>
+
+#include "dialogue/menu_text.h"
+
+void write_font_menu(std::ostream& out) {
+  out << kRule;
+  out << "                                  GLYPHRIG                           version 2 \n";
+  out << kRule;
+  end_block(out);
+  out << "                 0  -  Normal  font (i.e. chat)\n";
+  end_block(out);
+  out << "                 1  -  Large   font (i.e. WASTED)\n";
+  end_block(out);
+  out << "                 2  -  Menu    font\n";
+  end_block(out);
+  out << "                 3  -  Street  signs\n";
+  end_block(out);
+  out << "                 4  -  Car     license plate\n";
+  end_block(out);
+  out << kRule;
+  end_block(out);
+  out << "Enter font type number: ";
+}

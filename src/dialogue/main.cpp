@@ -1,0 +1,19 @@
+// Glyphrig: asks for a typeface, a tint and a line of text, and draws the line
+// into result.png in the working directory with ImageMagick.
+
+#include <iostream>
+#include <string>
+#include <thread>
+
+#include "dialogue/run_flow.h"
+#include "imaging/system_command.h"
+
+int main() {
+  const CommandRunner run_command = [](const std::string& command_line) {
+    run_system_command(command_line, std::cout, std::cerr);
+  };
+  const Pause pause = [](std::chrono::milliseconds duration) {
+    std::this_thread::sleep_for(duration);
+  };
+  return run_glyphrig(std::cin, std::cout, run_command, pause);
+}

@@ -1,0 +1,240 @@
+#include "dialogue/run_flow.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "scratch_tree.h"
+
+namespace {
+
+const std::string kRule(" " + std::string(78, '-') + "\n");
+
+const std::string kFontScreen =
+    kRule + std::string(34, ' ') + "GLYPHRIG" + std::string(27, ' ') + "version 2 \n" + kRule +
+    "\n"
+    "                 0  -  Normal  font (i.e. chat)\n\n"
+    "                 1  -  Large   font (i.e. WASTED)\n\n"
+    "                 2  -  Menu    font\n\n"
+    "                 3  -  Street  signs\n\n"
+    "                 4  -  Car     license plate\n\n" +
+    kRule + "\nEnter font type number: ";
+
+const std::string kColourScreen =
+    kRule + " ------------------------  Please pick a color  -------------------------------\n\n" +
+    "              0   -  Normal (Enter)      5  -  Veteran (forum)\n"
+    "              1   -  Ligh Brown          6  -  VIP (forum)\n"
+    "              2   -  White (Grey)        7  -  Administrator (forum)\n"
+    "              3   -  Bright Blue\n"
+    "              4   -  Dark Blue           8  -  CUSTOM\n\n"
+    "              9   -  Elvis Mafia\n"
+    "              10  -  Krishna\n"
+    "              11  -  Loonies\n"
+    "              12  -  Mad Island Mafia\n"
+    "              13  -  Prison Mafia\n"
+    "              14  -  Redneck\n"
+    "              15  -  Russian Mafia\n"
+    "              16  -  Scientists\n"
+    "              17  -  Yakuza\n"
+    "              18  -  Zaibatsu\n\n" +
+    kRule + "\nEnter color number: ";
+
+const std::string kRetry = "Please enter a correct number: ";
+const std::string kTextPrompt = "Enter your text line: ";
+const std::string kCodePrompt = "Use HTML (i.e. #ffc100) \nEnter the color code:";
+const std::string kPlatePrompts =
+    "Maximum letters is around 20 (depends on width)! \nMore just don't fit on a license plate. "
+    "\nEnter your text line: ";
+const std::string kFitPrompt = "\nDo you want background to auto adjust to text size? Enter y/n: ";
+const std::string kWorking = "\nWorking...\n\n";
+const std::string kDone = "done\n";
+const std::string kRefusal =
+    "Your text is too long for a license plate. Please retry with shorter text!\n";
+
+const std::string kConvert = "imagemagick\\convert.exe ";
+const std::string kCleanUp = "alphabet\\remove_temp.bat";
+const std::string kTint = kConvert + "result.png -colorspace Gray -normalize +level-colors black,";
+
+// One in-process run with every command and pause recorded.
+struct run_record {
+  int status = -1;
+  std::string output;
+  std::vector<std::string> commands;
+  std::vector<size_t> command_offsets;  // how much had been written when each command ran
+  std::vector<int> pauses;
+};
+
+run_record run(const std::string& input) {
+  run_record record;
+  std::istringstream in(input);
+  std::ostringstream out;
+  const CommandRunner runner = [&](const std::string& command) {
+    record.commands.push_back(command);
+    record.command_offsets.push_back(out.str().size());
+  };
+  const Pause pause = [&](std::chrono::milliseconds ms) {
+    record.pauses.push_back(static_cast<int>(ms.count()));
+  };
+  record.status = run_glyphrig(in, out, runner, pause);
+  record.output = out.str();
+  return record;
+}
+
+std::string glyphs(const std::string& folder, std::initializer_list<int> bytes) {
+  std::string list;
+  for (int b : bytes) list += "alphabet/" + folder + "/" + std::to_string(b) + ".png ";
+  return list;
+}
+
+std::string strip(const std::string& glyph_list) {
+  return kConvert + glyph_list + " +append result.png";
+}
+
+class RunFlow : public ::testing::Test {
+ protected:
+  scratch_dir dir_;
+  current_dir_in cwd_{dir_.path()};
+};
+
+struct dialogue_case {
+  const char* name;
+  std::string input;
+  std::string output;  // after the font screen
+  std::vector<std::string> commands;
+};
+
+TEST_F(RunFlow, WholeDialoguesWriteTheirScreensAndRunTheirCommands) {
+  const std::string fixed_plate =
+      "imagemagick\\composite.exe -gravity center result.png alphabet/car/background_car.png "
+      "result.png";
+  const std::string sign =
+      "imagemagick\\composite.exe -gravity center result.png "
+      "alphabet/street/background_street.png result.png";
+  const std::string after_text = kWorking;
+  const dialogue_case cases[] = {
+      {"large, Krishna",
+       "1\n10\nGo now\n",
+       kColourScreen + kTextPrompt + kWorking + kDone,
+       {"cls", "cls", strip(glyphs("large", {71, 79, 32, 78, 79, 87})), kTint + "#ff6312 result.png",
+        kCleanUp}},
+      {"chat untinted keeps lower case and the left brace",
+       "0\n0\nHi{\n",
+       kColourScreen + kTextPrompt + kWorking + kDone,
+       {"cls", "cls", strip(glyphs("normal", {72, 105, 123})), kCleanUp}},
+      {"menu, custom code with more words on its line",
+       "2\n8\n#00ff00 and more\nok\n",
+       kColourScreen + kCodePrompt + kTextPrompt + kWorking + kDone,
+       {"cls", "cls", strip(glyphs("menu", {79, 75})), kTint + "#00ff00 result.png", kCleanUp}},
+      {"custom code typed on the colour line is discarded",
+       "1\n8 #ff0000\nred\nA\n",
+       kColourScreen + kCodePrompt + kTextPrompt + kWorking + kDone,
+       {"cls", "cls", strip(glyphs("large", {65})), kTint + "red result.png", kCleanUp}},
+      {"font and colour on one line",
+       "1 2\nx\n",
+       kColourScreen + kTextPrompt + kWorking + kDone,
+       {"cls", "cls", strip(glyphs("large", {88})), kTint + "white result.png", kCleanUp}},
+      {"retries at both menus, blank line at the colour prompt",
+       "7\n-1\nabc\n99999999999\n7 2\n2\n\n19\n18\n\n",
+       kRetry + kRetry + kRetry + kRetry + kRetry + kColourScreen + kRetry + kTextPrompt +
+           kWorking + kDone,
+       {"cls", "cls", strip(""), kTint + "#7a8c8f result.png", kCleanUp}},
+      {"street sign after a word on the font line",
+       "3 hello\nMain st{\n",
+       kTextPrompt + kWorking + kDone,
+       {"cls", strip(glyphs("street", {77, 65, 73, 78, 32, 83, 84, 91})), sign, kCleanUp}},
+      {"plate on the fixed background after ignored answers",
+       "4\nabc\nY\nyes\n y\n\nn\n",
+       kPlatePrompts + kFitPrompt + kWorking + kDone,
+       {"cls", strip(glyphs("car", {65, 66, 67})), fixed_plate, kCleanUp}},
+      {"fitted plate",
+       "4\nAB 12\ny\n",
+       kPlatePrompts + kFitPrompt + kWorking + kDone,
+       {"cls", strip(glyphs("car", {65, 66, 32, 49, 50})),
+        kConvert + "alphabet/car/background_left.png -crop -101+0 alphabet/left.png",
+        kConvert + "alphabet\\car\\background_right.png -crop +45+0 alphabet/right.png",
+        kConvert + "alphabet/left.png alphabet/right.png +append alphabet/background.png",
+        "imagemagick\\composite.exe -gravity center result.png alphabet/background.png result.png",
+        kCleanUp}},
+      {"plate too wide to fit",
+       "4\n" + std::string(15, 'w') + "i\ny\n",
+       kPlatePrompts + kFitPrompt + kWorking + kRefusal + kDone,
+       {"cls", strip(glyphs("car", {87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 73})),
+        kConvert + "alphabet/car/background_right.png alphabet/right.png",
+        kConvert + "alphabet/car/background_left.png alphabet/left.png", kCleanUp}},
+      {"a line end missing at the end of input",
+       "1\n0\nHello",
+       kColourScreen + kTextPrompt + kWorking + kDone,
+       {"cls", "cls", strip(glyphs("large", {72, 69, 76, 76, 79})), kCleanUp}},
+  };
+  for (const auto& c : cases) {
+    const run_record record = run(c.input);
+    EXPECT_EQ(record.status, 0) << c.name;
+    EXPECT_EQ(record.output, kFontScreen + c.output) << c.name;
+    EXPECT_EQ(record.commands, c.commands) << c.name;
+  }
+}
+
+TEST_F(RunFlow, PausesBrieflyBeforeExitAndLongerAfterARefusal) {
+  EXPECT_EQ(run("3\nA\n").pauses, std::vector<int>{900});
+  EXPECT_EQ(run("4\n" + std::string(14, 'W') + "\ny\n").pauses, std::vector<int>{900});
+  EXPECT_EQ(run("4\n" + std::string(16, 'W') + "\ny\n").pauses, (std::vector<int>{3000, 900}));
+  EXPECT_EQ(run("4\n" + std::string(16, 'W') + "\nn\n").pauses, std::vector<int>{900});
+}
+
+TEST_F(RunFlow, ClearsTheScreenBeforeEachMenu) {
+  const run_record record = run("0\n5\nx\n");
+  ASSERT_GE(record.commands.size(), 2u);
+  EXPECT_EQ(record.command_offsets[0], 0u);
+  EXPECT_EQ(record.command_offsets[1], kFontScreen.size());
+}
+
+TEST_F(RunFlow, TakesTheTextAfterMoreThanAThousandLeftoverCharacters) {
+  const run_record record = run("3" + std::string(1000, ' ') + "AB\n");
+  EXPECT_EQ(record.commands.at(1), strip(glyphs("street", {65, 66})));
+}
+
+TEST_F(RunFlow, EndOfInputAtAnyPromptEndsTheRunWithoutRunningAnything) {
+  const std::pair<const char*, std::string> cases[] = {
+      {"", kFontScreen},
+      {"9\n", kFontScreen + kRetry},
+      {"1\n", kFontScreen + kColourScreen},
+      {"1\n8\n", kFontScreen + kColourScreen + kCodePrompt},
+      {"1\n8\n\n \n", kFontScreen + kColourScreen + kCodePrompt},
+      {"2\n3\n", kFontScreen + kColourScreen + kTextPrompt},
+      {"3\n", kFontScreen + kTextPrompt},
+      {"4\n", kFontScreen + kPlatePrompts},
+      {"4\nABC\n", kFontScreen + kPlatePrompts + kFitPrompt},
+      {"4\nABC\nY\nyes\n", kFontScreen + kPlatePrompts + kFitPrompt},
+  };
+  for (const auto& [input, screen] : cases) {
+    std::ofstream("result.png") << "an earlier picture";
+    const run_record record = run(input);
+    EXPECT_EQ(record.status, 1) << input;
+    EXPECT_EQ(record.output, screen + "\n") << input;
+    for (const std::string& command : record.commands) EXPECT_EQ(command, "cls") << input;
+    EXPECT_TRUE(record.pauses.empty()) << input;
+    EXPECT_TRUE(std::filesystem::exists("result.png")) << input;
+  }
+}
+
+TEST_F(RunFlow, RemovesAnEarlierPictureBeforeTheStrip) {
+  std::ofstream("result.png") << "an earlier picture";
+  bool existed_at_strip = true;
+  std::istringstream in("3\n\n");
+  std::ostringstream out;
+  run_glyphrig(
+      in, out,
+      [&](const std::string& command) {
+        if (command.find("+append result.png") != std::string::npos) {
+          existed_at_strip = std::filesystem::exists("result.png");
+        }
+      },
+      [](std::chrono::milliseconds) {});
+  EXPECT_FALSE(existed_at_strip);
+}
+
+}  // namespace

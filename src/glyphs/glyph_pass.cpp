@@ -1,0 +1,31 @@
+#include "glyphs/glyph_pass.h"
+
+#include "dialogue/font_menu.h"
+#include "glyphs/plate_width_table.h"
+#include "imaging/working_tree.h"
+
+std::string int_to_decimal(int32_t value) { return std::to_string(value); }
+
+glyph_pass_result glyph_pass(render_request& request) {
+  glyph_pass_result result;
+  const bool fold = request.font_kind != kNormalFont;
+  for (char& byte : request.text_line) {
+    auto value = static_cast<unsigned char>(byte);
+    // The fold runs through 123, so the left brace becomes the left bracket.
+    if (fold && value >= 'a' && value <= '{') {
+      value -= 'a' - 'A';
+      byte = static_cast<char>(value);
+    }
+    result.glyph_list += request.font_folder;
+    result.glyph_list += int_to_decimal(value);
+    result.glyph_list += ".png ";
+    result.text_width += plate_width_table[value];
+  }
+  return result;
+}
+
+std::string strip_command(const std::string& glyph_list) {
+  // The list ends with a space and the tail starts with one: two spaces before
+  // +append, which the tool does not mind.
+  return std::string(kConvertTool) + " " + glyph_list + " +append " + std::string(kResultPicture);
+}

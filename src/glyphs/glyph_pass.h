@@ -1,0 +1,24 @@
+#ifndef GLYPHRIG_GLYPHS_GLYPH_PASS_H_
+#define GLYPHRIG_GLYPHS_GLYPH_PASS_H_
+
+#include <cstdint>
+#include <string>
+
+#include "dialogue/render_request.h"
+
+// A signed integer as plain decimal text: "-12", "0", "316".
+std::string int_to_decimal(int32_t value);
+
+struct glyph_pass_result {
+  std::string glyph_list;  // one "<folder><byte>.png " per byte of the line
+  int32_t text_width = 0;  // the line's width on a licence plate, in pixels
+};
+
+// Folds a..z and the left brace to upper case (all kinds but the chat font),
+// in place, and names one glyph picture per byte of the folded line.
+glyph_pass_result glyph_pass(render_request& request);
+
+// The command that joins the glyph pictures side by side into result.png.
+std::string strip_command(const std::string& glyph_list);
+
+#endif  // GLYPHRIG_GLYPHS_GLYPH_PASS_H_

@@ -1,0 +1,78 @@
+#include "imaging/finishing.h"
+
+#include "dialogue/colour_menu.h"
+#include "dialogue/font_menu.h"
+#include "glyphs/glyph_pass.h"
+#include "imaging/working_tree.h"
+
+namespace {
+
+std::string convert(std::string_view arguments) {
+  return std::string(kConvertTool) + " " + std::string(arguments);
+}
+
+// Lays result.png over the middle of a background, keeping the background's size.
+std::string centre_on(std::string_view background) {
+  return std::string(kCompositeTool) + " -gravity center result.png " + std::string(background) +
+         " result.png";
+}
+
+// The plate grows one pixel for each pixel of text: the left piece alone
+// makes room for 101 pixels, a left and a right piece for 202, and the middle
+// piece for 114 more.
+constexpr int32_t kLeftRoom = 101;
+constexpr int32_t kTwoPieces = 202;
+constexpr int32_t kMiddleRoom = 114;
+constexpr int32_t kThreePieces = kTwoPieces + kMiddleRoom;
+
+}  // namespace
+
+std::optional<std::string> tint_or_sign_command(const render_request& request) {
+  if (takes_colour(request.font_kind) && request.colour_index != kNoTint) {
+    return convert("result.png -colorspace Gray -normalize +level-colors black," +
+                   request.colour_value + " result.png");
+  }
+  if (request.font_kind == kStreetFont) return centre_on(kStreetBackground);
+  return std::nullopt;
+}
+
+plate_plan plate_commands(bool auto_adjust, int32_t text_width) {
+  plate_plan plan;
+  auto& commands = plan.commands;
+  if (!auto_adjust) {
+    commands.push_back(centre_on(kFixedPlate));
+    return plan;
+  }
+
+  // Each cut trims a piece where it meets the next one: the left piece on its
+  // right, the middle and right pieces on their left.
+  const bool three_piece = text_width > kTwoPieces;
+  if (text_width <= kLeftRoom) {
+    commands.push_back(convert("alphabet/car/background_left.png -crop -101+0 alphabet/left.png"));
+    // This one source path has always been written with backslashes.
+    commands.push_back(convert("alphabet\\car\\background_right.png -crop +" +
+                               int_to_decimal(kLeftRoom - text_width) + "+0 alphabet/right.png"));
+  } else if (text_width <= kTwoPieces) {
+    commands.push_back(convert("alphabet/car/background_right.png alphabet/right.png"));
+    commands.push_back(convert("alphabet/car/background_left.png -crop -" +
+                               int_to_decimal(kTwoPieces - text_width) + "+0 alphabet/left.png"));
+  } else {
+    commands.push_back(convert("alphabet/car/background_right.png alphabet/right.png"));
+    commands.push_back(convert("alphabet/car/background_left.png alphabet/left.png"));
+    if (text_width > kThreePieces) {
+      plan.refused = true;
+      return plan;
+    }
+    commands.push_back(convert("alphabet/car/background_middle.png -crop +" +
+                               int_to_decimal(kThreePieces - text_width) + "+0 alphabet/mid.png"));
+  }
+
+  commands.push_back(three_piece ? convert(
+                                       "alphabet/left.png alphabet/mid.png alphabet/right.png "
+                                       "+append alphabet/background.png")
+                                 : convert(
+                                       "alphabet/left.png alphabet/right.png +append "
+                                       "alphabet/background.png"));
+  commands.push_back(centre_on("alphabet/background.png"));
+  return plan;
+}

@@ -1,0 +1,91 @@
+#include "imaging/finishing.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kConvert = "imagemagick\\convert.exe ";
+const std::string kLeftWhole = kConvert + "alphabet/car/background_left.png alphabet/left.png";
+const std::string kRightWhole = kConvert + "alphabet/car/background_right.png alphabet/right.png";
+const std::string kTwoPieces =
+    kConvert + "alphabet/left.png alphabet/right.png +append alphabet/background.png";
+const std::string kThreePieces =
+    kConvert +
+    "alphabet/left.png alphabet/mid.png alphabet/right.png +append alphabet/background.png";
+const std::string kOnBackground =
+    "imagemagick\\composite.exe -gravity center result.png alphabet/background.png result.png";
+const std::string kOnFixedPlate =
+    "imagemagick\\composite.exe -gravity center result.png alphabet/car/background_car.png "
+    "result.png";
+
+std::string left_cut(const char* amount) {
+  return kConvert + "alphabet/car/background_left.png -crop -" + amount + "+0 alphabet/left.png";
+}
+std::string right_cut(const char* amount) {
+  return kConvert + "alphabet\\car\\background_right.png -crop +" + amount +
+         "+0 alphabet/right.png";
+}
+std::string middle_cut(const char* amount) {
+  return kConvert + "alphabet/car/background_middle.png -crop +" + amount + "+0 alphabet/mid.png";
+}
+
+struct plate_case {
+  bool auto_adjust;
+  int32_t width;
+  std::vector<std::string> commands;
+  bool refused;
+};
+
+TEST(PlateCommands, CutsThePiecesToTheTextAndRefusesWhatNoPlateHolds) {
+  const plate_case cases[] = {
+      {true, 0, {left_cut("101"), right_cut("101"), kTwoPieces, kOnBackground}, false},
+      {true, 56, {left_cut("101"), right_cut("45"), kTwoPieces, kOnBackground}, false},
+      {true, 101, {left_cut("101"), right_cut("0"), kTwoPieces, kOnBackground}, false},
+      {true, 102, {kRightWhole, left_cut("100"), kTwoPieces, kOnBackground}, false},
+      {true, 202, {kRightWhole, left_cut("0"), kTwoPieces, kOnBackground}, false},
+      {true, 203, {kRightWhole, kLeftWhole, middle_cut("113"), kThreePieces, kOnBackground}, false},
+      {true, 316, {kRightWhole, kLeftWhole, middle_cut("0"), kThreePieces, kOnBackground}, false},
+      {true, 317, {kRightWhole, kLeftWhole}, true},
+      {true, 352, {kRightWhole, kLeftWhole}, true},
+      {false, 0, {kOnFixedPlate}, false},
+      {false, 352, {kOnFixedPlate}, false},  // the fixed plate never refuses
+  };
+  for (const auto& c : cases) {
+    const plate_plan plan = plate_commands(c.auto_adjust, c.width);
+    EXPECT_EQ(plan.commands, c.commands) << "width " << c.width;
+    EXPECT_EQ(plan.refused, c.refused) << "width " << c.width;
+  }
+}
+
+struct tint_case {
+  int32_t kind;
+  int32_t colour_index;
+  const char* colour_value;
+  std::optional<std::string> command;
+};
+
+TEST(TintOrSignCommand, TintsScreenFontsAndFramesStreetSigns) {
+  const std::string tint = kConvert + "result.png -colorspace Gray -normalize +level-colors black,";
+  const std::string sign =
+      "imagemagick\\composite.exe -gravity center result.png "
+      "alphabet/street/background_street.png result.png";
+  const tint_case cases[] = {
+      {1, 2, "white", tint + "white result.png"},
+      {0, 10, "#ff6312", tint + "#ff6312 result.png"},
+      {2, 8, "#123456", tint + "#123456 result.png"},
+      {2, 8, "0", tint + "0 result.png"},  // a typed 0 is a code like any other
+      {0, 0, "0", std::nullopt},
+      {1, 0, "0", std::nullopt},
+      {3, 0, "", sign},
+      {4, 0, "", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    render_request request;
+    request.font_kind = c.kind;
+    request.colour_index = c.colour_index;
+    request.colour_value = c.colour_value;
+    EXPECT_EQ(tint_or_sign_command(request), c.command) << c.kind << "/" << c.colour_index;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,15 @@
+#ifndef GLYPHRIG_IMAGING_SYSTEM_COMMAND_H_
+#define GLYPHRIG_IMAGING_SYSTEM_COMMAND_H_
+
+#include <iosfwd>
+#include <string>
+
+// Runs one of the program's command lines on this system and waits for it;
+// how it ended is ignored. "cls" clears the console through `console`, which
+// is also flushed before any program starts so that text and the program's
+// own output keep their order. A program that cannot be started gets one
+// line on `errors` that says so, and the run goes on.
+void run_system_command(const std::string& command_line, std::ostream& console,
+                        std::ostream& errors);
+
+#endif  // GLYPHRIG_IMAGING_SYSTEM_COMMAND_H_

@@ -1,0 +1,160 @@
+// POSIX systems have no "cls", no backslash paths, no .exe tools and no .bat
+// scripts, so the command lines are translated here. No shell is started:
+// the words go to the program as they are, and nothing typed by the user is
+// ever interpreted.
+
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "imaging/system_command.h"
+
+extern char** environ;
+
+namespace {
+
+// Words are separated by spaces, any number of them; every backslash is a
+// path separator.
+std::vector<std::string> split_words(std::string_view line) {
+  std::vector<std::string> words;
+  std::string word;
+  for (char c : line) {
+    if (c == ' ') {
+      if (!word.empty()) words.push_back(std::move(word));
+      word.clear();
+    } else {
+      word += c == '\\' ? '/' : c;
+    }
+  }
+  if (!word.empty()) words.push_back(std::move(word));
+  return words;
+}
+
+bool ends_with(std::string_view text, std::string_view tail) {
+  return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+bool is_executable_file(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), X_OK) == 0;
+}
+
+std::optional<std::string> find_on_path(const std::string& name) {
+  const char* path = std::getenv("PATH");
+  std::string_view dirs = path ? path : "/usr/local/bin:/usr/bin:/bin";
+  while (true) {
+    const size_t colon = dirs.find(':');
+    // An empty entry means the working directory.
+    const std::filesystem::path dir = colon == 0 ? "." : dirs.substr(0, colon);
+    const std::string candidate = (dir / name).string();
+    if (is_executable_file(candidate)) return candidate;
+    if (colon == std::string_view::npos) return std::nullopt;
+    dirs.remove_prefix(colon + 1);
+  }
+}
+
+// What to start for a command's words: the file, and the whole argument list.
+struct launch {
+  std::string file;
+  std::vector<std::string> argv;
+};
+
+struct not_found {
+  std::string name;  // as the user would look for it
+  std::string hint;  // how to get it
+};
+
+std::vector<std::string> with_arguments(std::vector<std::string> head,
+                                        const std::vector<std::string>& words) {
+  head.insert(head.end(), words.begin() + 1, words.end());
+  return head;
+}
+
+// A .bat script runs as the .sh script beside it. A tool runs from its path
+// in the working tree, with or without its .exe; failing that, the system's
+// tool of the same name, or ImageMagick 7's magick acting as that tool.
+std::variant<launch, not_found> resolve(const std::vector<std::string>& words) {
+  const std::string& program = words.front();
+  if (ends_with(program, ".bat")) {
+    const std::string script = program.substr(0, program.size() - 4) + ".sh";
+    struct stat info {};
+    if (stat(script.c_str(), &info) != 0) {
+      return not_found{script, "start glyphrig in its working tree, where alphabet/ holds it"};
+    }
+    return launch{"/bin/sh", with_arguments({"sh", script}, words)};
+  }
+
+  const bool is_exe = ends_with(program, ".exe");
+  const std::string stem = is_exe ? program.substr(0, program.size() - 4) : program;
+  if (program.find('/') != std::string::npos) {
+    for (const std::string& local : {program, stem}) {
+      if (is_executable_file(local)) return launch{local, with_arguments({local}, words)};
+    }
+  }
+
+  const std::string tool = stem.substr(stem.rfind('/') + 1);
+  if (auto found = find_on_path(tool)) return launch{*found, with_arguments({tool}, words)};
+  const bool image_tool = tool == "convert" || tool == "composite";
+  if (image_tool) {
+    if (auto magick = find_on_path("magick")) {
+      return launch{*magick, with_arguments({"magick", tool}, words)};
+    }
+    return not_found{stem, "install ImageMagick (Debian: apt-get install imagemagick)"};
+  }
+  return not_found{stem, "it is neither in the working tree nor on PATH"};
+}
+
+// Starts the program, waits for it and returns 0, or the error that kept it
+// from starting.
+int start_and_wait(const launch& what) {
+  std::vector<char*> argv;
+  for (const std::string& arg : what.argv) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  const int error = posix_spawn(&pid, what.file.c_str(), nullptr, nullptr, argv.data(), environ);
+  if (error != 0) return error;
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  return 0;
+}
+
+}  // namespace
+
+void run_system_command(const std::string& command_line, std::ostream& console,
+                        std::ostream& errors) {
+  if (command_line == "cls") {
+    // Home, clear the screen, clear the scroll-back; a file or pipe gets nothing.
+    if (isatty(STDOUT_FILENO)) console << "\x1b[H\x1b[2J\x1b[3J" << std::flush;
+    return;
+  }
+  const std::vector<std::string> words = split_words(command_line);
+  if (words.empty()) return;
+
+  console.flush();
+  const auto resolved = resolve(words);
+  if (const auto* missing = std::get_if<not_found>(&resolved)) {
+    errors << "glyphrig: cannot run \"" << missing->name << "\": not found; " << missing->hint
+           << '\n'
+           << std::flush;
+    return;
+  }
+  const launch& what = std::get<launch>(resolved);
+  if (const int error = start_and_wait(what)) {
+    errors << "glyphrig: cannot run \"" << what.argv.front() << "\": " << std::strerror(error)
+           << '\n'
+           << std::flush;
+  }
+}

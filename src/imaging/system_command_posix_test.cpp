@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <sstream>
+
+#include "imaging/system_command.h"
+#include "scratch_tree.h"
+
+namespace {
+
+// Sets PATH for one test and puts the old one back.
+class path_set_to {
+ public:
+  explicit path_set_to(const std::string& value) : previous_(std::getenv("PATH")) {
+    setenv("PATH", value.c_str(), 1);
+  }
+  ~path_set_to() { setenv("PATH", previous_.c_str(), 1); }
+
+ private:
+  std::string previous_;
+};
+
+class SystemCommand : public ::testing::Test {
+ protected:
+  // Runs one line in the scratch tree, with PATH holding only its bin/.
+  std::string run(const std::string& line) {
+    path_set_to path((dir_.path() / "bin").string());
+    std::ostringstream console;
+    run_system_command(line, console, errors_);
+    EXPECT_EQ(console.str(), "");
+    return dir_.read("calls.log");
+  }
+
+  scratch_dir dir_;
+  current_dir_in cwd_{dir_.path()};
+  std::ostringstream errors_;
+};
+
+struct launch_case {
+  const char* name;
+  std::vector<std::pair<std::string, std::string>> files;  // executable files to lay out
+  std::string line;
+  std::string calls;
+  std::string errors;
+};
+
+TEST_F(SystemCommand, FindsEachProgramTheWayTheWorkingTreeNamesIt) {
+  const std::string im = recording_tool("local");
+  const std::string missing_tool =
+      "glyphrig: cannot run \"imagemagick/convert\": not found; install ImageMagick (Debian: "
+      "apt-get install imagemagick)\n";
+  const launch_case cases[] = {
+      {"the tool in the tree, backslashes as separators",
+       {{"imagemagick/convert.exe", im}},
+       "imagemagick\\convert.exe   alphabet\\car\\background_right.png  -crop +0+0 x.png",
+       "local [alphabet/car/background_right.png] [-crop] [+0+0] [x.png]\n",
+       ""},
+      {"the tool without its .exe",
+       {{"imagemagick/composite", im}},
+       "imagemagick\\composite.exe -gravity center a.png b.png a.png",
+       "local [-gravity] [center] [a.png] [b.png] [a.png]\n",
+       ""},
+      {"the system's tool",
+       {{"bin/convert", recording_tool("system")}, {"bin/magick", recording_tool("magick")}},
+       "imagemagick\\convert.exe  +append result.png",
+       "system [+append] [result.png]\n",
+       ""},
+      {"ImageMagick 7",
+       {{"bin/magick", recording_tool("magick")}},
+       "imagemagick\\composite.exe -gravity center r.png",
+       "magick [composite] [-gravity] [center] [r.png]\n",
+       ""},
+      {"no tool anywhere", {}, "imagemagick\\convert.exe a.png b.png", "", missing_tool},
+      {"the script beside the .bat",
+       {{"alphabet/remove_temp.sh", recording_tool("script")}},
+       "alphabet\\remove_temp.bat",
+       "script\n",
+       ""},
+      {"no script",
+       {},
+       "alphabet\\remove_temp.bat",
+       "",
+       "glyphrig: cannot run \"alphabet/remove_temp.sh\": not found; start glyphrig in its "
+       "working tree, where alphabet/ holds it\n"},
+      {"nothing to run", {}, "   ", "", ""},
+  };
+  for (const auto& c : cases) {
+    dir_.write("bin/.keep", "");
+    for (const auto& [path, content] : c.files) dir_.write(path, content, true);
+    EXPECT_EQ(run(c.line), c.calls) << c.name;
+    EXPECT_EQ(errors_.str(), c.errors) << c.name;
+    std::filesystem::remove_all(dir_.path() / "bin");
+    std::filesystem::remove_all(dir_.path() / "imagemagick");
+    std::filesystem::remove_all(dir_.path() / "alphabet");
+    std::filesystem::remove(dir_.path() / "calls.log");
+    errors_.str("");
+  }
+}
+
+TEST_F(SystemCommand, HandsEveryWordToTheToolVerbatimWithoutAShell) {
+  dir_.write("imagemagick/convert.exe", recording_tool("convert"), true);
+  const std::string hostile[] = {
+      "black,x;touch${IFS}pwned",
+      "black,$(touch${IFS}pwned)",
+      "black,`touch${IFS}pwned`",
+      "black,x|touch${IFS}pwned",
+      "black,x&&touch${IFS}pwned&",
+      "black,x>pwned",
+      "black,'\"x\"'*?~%^!",
+  };
+  for (const std::string& word : hostile) {
+    const std::string line = "imagemagick\\convert.exe result.png +level-colors " + word + " r.png";
+    EXPECT_EQ(run(line), "convert [result.png] [+level-colors] [" + word + "] [r.png]\n");
+    EXPECT_FALSE(dir_.exists("pwned")) << word;
+    std::filesystem::remove(dir_.path() / "calls.log");
+  }
+}
+
+TEST_F(SystemCommand, WaitsForTheProgramAndGoesOnWhateverItsStatus) {
+  dir_.write("imagemagick/convert.exe", "#!/bin/sh\nsleep 0.2; echo finished > calls.log; exit 3\n",
+             true);
+  EXPECT_EQ(run("imagemagick\\convert.exe"), "finished\n");
+}
+
+TEST_F(SystemCommand, SaysWhyAProgramCouldNotStart) {
+  dir_.write("imagemagick/convert.exe", "no interpreter line", true);
+  run("imagemagick\\convert.exe a");
+  EXPECT_EQ(errors_.str(), "glyphrig: cannot run \"imagemagick/convert.exe\": Exec format error\n");
+}
+
+TEST(SystemCommandCls, ClearsOnlyATerminal) {
+  std::ostringstream console, errors;
+  run_system_command("cls", console, errors);
+  EXPECT_EQ(console.str(), isatty(STDOUT_FILENO) ? "\x1b[H\x1b[2J\x1b[3J" : "");
+  EXPECT_EQ(errors.str(), "");
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+#ifndef GLYPHRIG_IMAGING_WORKING_TREE_H_
+#define GLYPHRIG_IMAGING_WORKING_TREE_H_
+
+#include <string_view>
+
+// Paths in the working tree, relative to the working directory and written
+// with the separators the command lines use. The tools and the clean-up
+// script are named the Windows way; the command layer of each system knows
+// how to run them.
+inline constexpr std::string_view kConvertTool = "imagemagick\\convert.exe";
+inline constexpr std::string_view kCompositeTool = "imagemagick\\composite.exe";
+inline constexpr std::string_view kCleanUpScript = "alphabet\\remove_temp.bat";
+
+// The picture each run writes anew and every finishing step rewrites.
+inline constexpr std::string_view kResultPicture = "result.png";
+
+inline constexpr std::string_view kStreetBackground = "alphabet/street/background_street.png";
+inline constexpr std::string_view kFixedPlate = "alphabet/car/background_car.png";
+
+#endif  // GLYPHRIG_IMAGING_WORKING_TREE_H_

@@ -1,0 +1,151 @@
+// Starts the built program in scratch working trees whose tools and clean-up
+// script only record how they were called.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "scratch_tree.h"
+
+namespace {
+
+struct outcome {
+  int status = -1;
+  std::string output;
+  std::string errors;
+  std::string calls;
+};
+
+class Binary : public ::testing::Test {
+ protected:
+  Binary() {
+    dir_.write("imagemagick/convert.exe", recording_tool("convert"), true);
+    dir_.write("imagemagick/composite.exe", recording_tool("composite"), true);
+    dir_.write("alphabet/remove_temp.sh", recording_tool("remove_temp"));
+  }
+
+  outcome run(const std::string& input) {
+    dir_.write("stdin.txt", input);
+    const std::string command = "cd '" + dir_.path().string() + "' && '" GLYPHRIG_BINARY
+                                "' <stdin.txt >stdout.txt 2>stderr.txt";
+    const int raw = std::system(command.c_str());
+    outcome result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.output = dir_.read("stdout.txt");
+    result.errors = dir_.read("stderr.txt");
+    result.calls = dir_.read("calls.log");
+    return result;
+  }
+
+  scratch_dir dir_;
+};
+
+const std::string kRetry = "Please enter a correct number: ";
+
+TEST_F(Binary, DrawsALargeTintedLine) {
+  const outcome result = run("1\n10\nGo now\n");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.calls,
+            "convert [alphabet/large/71.png] [alphabet/large/79.png] [alphabet/large/32.png] "
+            "[alphabet/large/78.png] [alphabet/large/79.png] [alphabet/large/87.png] [+append] "
+            "[result.png]\n"
+            "convert [result.png] [-colorspace] [Gray] [-normalize] [+level-colors] "
+            "[black,#ff6312] [result.png]\n"
+            "remove_temp\n");
+  EXPECT_EQ(result.errors, "");
+  const std::string tail = "Enter color number: Enter your text line: \nWorking...\n\ndone\n";
+  ASSERT_GE(result.output.size(), tail.size());
+  EXPECT_EQ(result.output.substr(result.output.size() - tail.size()), tail);
+  // Not a terminal: the screen is never cleared.
+  EXPECT_EQ(result.output.find('\x1b'), std::string::npos);
+  EXPECT_EQ(result.output.rfind(" ---", 0), 0u);
+}
+
+TEST_F(Binary, FitsAPlateAndCleansUp) {
+  const outcome result = run("4\nab 12\nmaybe\ny\n");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.calls,
+            "convert [alphabet/car/65.png] [alphabet/car/66.png] [alphabet/car/32.png] "
+            "[alphabet/car/49.png] [alphabet/car/50.png] [+append] [result.png]\n"
+            "convert [alphabet/car/background_left.png] [-crop] [-101+0] [alphabet/left.png]\n"
+            "convert [alphabet/car/background_right.png] [-crop] [+45+0] [alphabet/right.png]\n"
+            "convert [alphabet/left.png] [alphabet/right.png] [+append] [alphabet/background.png]\n"
+            "composite [-gravity] [center] [result.png] [alphabet/background.png] [result.png]\n"
+            "remove_temp\n");
+}
+
+TEST_F(Binary, RefusesAPlateTooWideAndStillEnds) {
+  const outcome result = run("4\nWWWWWWWWWWWWWWWW\ny\n");
+  EXPECT_EQ(result.status, 0);
+  const std::string tail =
+      "\nWorking...\n\nYour text is too long for a license plate. Please retry with shorter "
+      "text!\ndone\n";
+  EXPECT_EQ(result.output.substr(result.output.size() - tail.size()), tail);
+  EXPECT_EQ(result.calls.substr(result.calls.find('\n') + 1),
+            "convert [alphabet/car/background_right.png] [alphabet/right.png]\n"
+            "convert [alphabet/car/background_left.png] [alphabet/left.png]\n"
+            "remove_temp\n");
+}
+
+TEST_F(Binary, TypedColourCodesReachTheToolAsOneWordAndRunNothing) {
+  const std::string codes[] = {
+      "x;touch${IFS}pwned", "$(touch${IFS}pwned)", "`touch${IFS}pwned`", "x|touch${IFS}pwned",
+      "x&touch${IFS}pwned", "x>pwned",             "'\"%^!*",
+  };
+  for (const std::string& code : codes) {
+    const outcome result = run("2\n8\n" + code + "\nA\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.calls.find("[+level-colors] [black," + code + "] [result.png]\n"),
+              std::string::npos)
+        << code;
+    EXPECT_FALSE(dir_.exists("pwned")) << code;
+    std::filesystem::remove(dir_.path() / "calls.log");
+  }
+}
+
+TEST_F(Binary, EndOfInputAtAnyPromptRunsNothingAndExitsWithOne) {
+  const std::string inputs[] = {"", "x\n", "0\n", "0\n8\n", "0\n8\n#fff", "1\n1\n", "3\n",
+                                "4\n", "4\nabc\n", "4\nabc\nN\n"};
+  for (const std::string& input : inputs) {
+    dir_.write("result.png", "an earlier picture");
+    const outcome result = run(input);
+    EXPECT_EQ(result.status, 1) << input;
+    EXPECT_EQ(result.calls, "") << input;
+    EXPECT_EQ(result.output.back(), '\n') << input;
+    EXPECT_EQ(result.output.find("Working..."), std::string::npos) << input;
+    EXPECT_EQ(dir_.read("result.png"), "an earlier picture") << input;
+  }
+}
+
+TEST_F(Binary, AnEarlierPictureIsGoneBeforeTheStrip) {
+  dir_.write("result.png", "an earlier picture");
+  const outcome result = run("3\n\n");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_FALSE(dir_.exists("result.png"));
+  EXPECT_EQ(result.calls,
+            "convert [+append] [result.png]\n"
+            "composite [-gravity] [center] [result.png] [alphabet/street/background_street.png] "
+            "[result.png]\n"
+            "remove_temp\n");
+}
+
+TEST_F(Binary, TextComesBeforeWhatTheToolsWriteToTheSameOutput) {
+  dir_.write("imagemagick/convert.exe", "#!/bin/sh\necho tool-output\n", true);
+  const outcome result = run("0\n0\nA\n");
+  const std::string tail = "\nWorking...\n\ntool-output\ndone\n";
+  EXPECT_EQ(result.output.substr(result.output.size() - tail.size()), tail);
+}
+
+TEST_F(Binary, AMissingToolIsNamedAndTheRunGoesOn) {
+  std::filesystem::remove(dir_.path() / "imagemagick/convert.exe");
+  const std::string command = "cd '" + dir_.path().string() + "' && printf '0\\n0\\nA\\n' | PATH=/nonexistent '" GLYPHRIG_BINARY "' >stdout.txt 2>stderr.txt";
+  const int raw = std::system(command.c_str());
+  EXPECT_EQ(WEXITSTATUS(raw), 0);
+  EXPECT_EQ(dir_.read("stderr.txt"),
+            "glyphrig: cannot run \"imagemagick/convert\": not found; install ImageMagick "
+            "(Debian: apt-get install imagemagick)\n");
+  EXPECT_EQ(dir_.read("calls.log"), "remove_temp\n");
+}
+
+}  // namespace
