@@ -1,0 +1,147 @@
+#include "glyph_folder.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cp850.hpp"
+#include "glyph_ink.hpp"
+#include "plate_widths.hpp"
+#include "png_file.hpp"
+
+namespace glyph_art {
+namespace {
+
+struct Entry {
+  unsigned char byte;
+  GlyphInk ink;
+};
+
+char32_t character_of(const Look& look, unsigned char byte) {
+  // CP850 puts a box corner at 218, but its plate width and neighbours are accented
+  // capitals; U acute is the letter a plate can carry there.
+  if (look.plate && byte == 218) return U'\u00DA';
+  return cp850_to_unicode(byte);
+}
+
+std::vector<unsigned char> bytes_of(const Look& look) {
+  std::vector<unsigned char> bytes;
+  for (int b = 0; b < 256; ++b) {
+    if (!look.plate || plate_width(static_cast<unsigned char>(b)) > 0) {
+      bytes.push_back(static_cast<unsigned char>(b));
+    }
+  }
+  return bytes;
+}
+
+// Renders a plate letter condensed just enough to leave a pixel free at either side.
+GlyphInk fit_plate_ink(FT_Library library, Face& face, char32_t ch, int width) {
+  const int room = width >= 7 ? width - 2 : width;
+  GlyphInk ink = render_ink(library, face, ch, 0.0);
+  double scale = 1.0;
+  for (int attempt = 0; attempt < 20 && ink.fill.cover.width > room; ++attempt) {
+    scale *= std::min(0.98, static_cast<double>(room) / ink.fill.cover.width);
+    ink = render_ink(library, face, ch, 0.0, scale);
+  }
+  return ink;
+}
+
+int top_of(const GlyphInk& ink) {
+  int top = ink.fill.empty() ? 0 : ink.fill.top;
+  if (!ink.border.empty()) top = std::max(top, ink.border.top);
+  return top;
+}
+
+int bottom_of(const GlyphInk& ink) {
+  int bottom = ink.fill.empty() ? 0 : ink.fill.bottom();
+  if (!ink.border.empty()) bottom = std::max(bottom, ink.border.bottom());
+  return bottom;
+}
+
+Rgb shade(const Look& look, double t) {
+  t = std::clamp(t, 0.0, 1.0);
+  const auto mix = [t](std::uint8_t a, std::uint8_t b) {
+    return static_cast<std::uint8_t>(std::lround(a + (b - a) * t));
+  };
+  return Rgb{mix(look.fill_top.r, look.fill_bottom.r), mix(look.fill_top.g, look.fill_bottom.g),
+             mix(look.fill_top.b, look.fill_bottom.b)};
+}
+
+}  // namespace
+
+FolderReport write_glyph_folder(const FreeType& freetype, const Look& look,
+                                const std::filesystem::path& alphabet) {
+  FaceSet faces(freetype, look.main, look.fallback, look.pixels);
+  const double cap = faces.cap_height();
+  FolderReport report;
+
+  const GlyphInk space = render_ink(freetype.get(), faces.main(), U' ', look.outline);
+  std::vector<Entry> entries;
+  for (unsigned char byte : bytes_of(look)) {
+    const char32_t ch = character_of(look, byte);
+    Face* face = ch == 0 ? nullptr : faces.face_for(ch);
+    if (face == nullptr) {
+      entries.push_back({byte, GlyphInk{{}, {}, space.advance}});
+      continue;
+    }
+    if (face != &faces.main()) ++report.from_fallback;
+    entries.push_back({byte, look.plate
+                                 ? fit_plate_ink(freetype.get(), *face, ch, plate_width(byte))
+                                 : render_ink(freetype.get(), *face, ch, look.outline)});
+  }
+
+  int above = 0;
+  int below = 0;
+  for (const Entry& e : entries) {
+    above = std::max(above, top_of(e.ink));
+    below = std::max(below, bottom_of(e.ink));
+  }
+  const int cap_px = static_cast<int>(std::lround(cap));
+  int height = above + below;
+  int baseline = above;
+  if (look.caps_centred) {
+    const int margin = std::max(above - cap_px, below);
+    height = cap_px + 2 * margin;
+    baseline = margin + cap_px;
+  }
+  report.height = height;
+
+  const auto folder = alphabet / look.folder;
+  std::filesystem::create_directories(folder);
+  const int pad = static_cast<int>(std::ceil(look.outline));
+  const auto letter_colour = [&](int row) { return shade(look, (row - (baseline - cap)) / cap); };
+  for (const Entry& e : entries) {
+    const GlyphInk& ink = e.ink;
+    int origin = pad;
+    int width = 0;
+    if (look.plate) {
+      width = plate_width(e.byte);
+      origin = ink.fill.empty() ? 0 : (width - ink.fill.cover.width) / 2 - ink.fill.left;
+    } else {
+      int leftmost = ink.fill.empty() ? 0 : ink.fill.left;
+      int rightmost = ink.fill.empty() ? 0 : ink.fill.left + ink.fill.cover.width;
+      if (!ink.border.empty()) {
+        leftmost = std::min(leftmost, ink.border.left);
+        rightmost = std::max(rightmost, ink.border.left + ink.border.cover.width);
+      }
+      origin = std::max(pad, -leftmost);
+      width = std::max({origin + ink.advance + pad, origin + rightmost, 1});
+    }
+    Canvas canvas(width, height);
+    if (!ink.border.empty()) {
+      canvas.paint(ink.border.cover, origin + ink.border.left, baseline - ink.border.top,
+                   look.border);
+    }
+    if (!ink.fill.empty()) {
+      canvas.paint(ink.fill.cover, origin + ink.fill.left, baseline - ink.fill.top, letter_colour);
+    }
+    write_png(folder / (std::to_string(e.byte) + ".png"), canvas);
+    if (e.byte >= 'A' && e.byte <= 'Z') report.capital_width += width / 26.0;
+    ++report.pictures;
+  }
+  return report;
+}
+
+}  // namespace glyph_art

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+
+#include "faces.hpp"
+#include "looks.hpp"
+
+namespace glyph_art {
+
+struct FolderReport {
+  int pictures = 0;
+  int from_fallback = 0;
+  int height = 0;
+  double capital_width = 0;  // mean width of the A to Z pictures
+};
+
+// Draws every picture of one glyph folder into alphabet/<look.folder>/<byte>.png.
+FolderReport write_glyph_folder(const FreeType& freetype, const Look& look,
+                                const std::filesystem::path& alphabet);
+
+}  // namespace glyph_art

@@ -1,0 +1,75 @@
+#include "glyph_ink.hpp"
+
+#include FT_GLYPH_H
+#include FT_STROKER_H
+
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+namespace glyph_art {
+namespace {
+
+struct GlyphHandle {
+  FT_Glyph glyph = nullptr;
+  ~GlyphHandle() {
+    if (glyph != nullptr) FT_Done_Glyph(glyph);
+  }
+};
+
+void check(FT_Error error, const char* what, char32_t ch) {
+  if (error != 0) {
+    throw std::runtime_error(std::string(what) + " failed for U+" +
+                             std::to_string(static_cast<unsigned>(ch)));
+  }
+}
+
+// Turns an outline glyph (consumed) into a placed coverage.
+PlacedCoverage rasterise(GlyphHandle& handle, char32_t ch) {
+  check(FT_Glyph_To_Bitmap(&handle.glyph, FT_RENDER_MODE_NORMAL, nullptr, 1), "rendering", ch);
+  const auto* bitmap_glyph = reinterpret_cast<FT_BitmapGlyph>(handle.glyph);
+  const FT_Bitmap& bitmap = bitmap_glyph->bitmap;
+  PlacedCoverage placed;
+  placed.cover = Coverage(static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows));
+  for (unsigned row = 0; row < bitmap.rows; ++row) {
+    std::memcpy(&placed.cover.values[static_cast<std::size_t>(row) * bitmap.width],
+                bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch, bitmap.width);
+  }
+  placed.left = bitmap_glyph->left;
+  placed.top = bitmap_glyph->top;
+  return placed;
+}
+
+}  // namespace
+
+GlyphInk render_ink(FT_Library library, Face& face, char32_t ch, double outline, double x_scale) {
+  FT_Face ft = face.get();
+  FT_Matrix condense{static_cast<FT_Fixed>(std::lround(x_scale * 0x10000)), 0, 0, 0x10000};
+  FT_Set_Transform(ft, &condense, nullptr);
+  const FT_Error load = FT_Load_Char(ft, ch, FT_LOAD_NO_BITMAP);
+  FT_Set_Transform(ft, nullptr, nullptr);
+  check(load, "loading", ch);
+
+  GlyphInk ink;
+  ink.advance = static_cast<int>((ft->glyph->advance.x + 32) >> 6);
+
+  GlyphHandle fill;
+  check(FT_Get_Glyph(ft->glyph, &fill.glyph), "copying", ch);
+  if (outline > 0.0) {
+    GlyphHandle border;
+    check(FT_Glyph_Copy(fill.glyph, &border.glyph), "copying", ch);
+    FT_Stroker stroker = nullptr;
+    check(FT_Stroker_New(library, &stroker), "stroker", ch);
+    FT_Stroker_Set(stroker, static_cast<FT_Fixed>(std::lround(outline * 64.0)),
+                   FT_STROKER_LINECAP_ROUND, FT_STROKER_LINEJOIN_ROUND, 0);
+    const FT_Error stroked = FT_Glyph_StrokeBorder(&border.glyph, stroker, 0, 1);
+    FT_Stroker_Done(stroker);
+    check(stroked, "stroking", ch);
+    ink.border = rasterise(border, ch);
+  }
+  ink.fill = rasterise(fill, ch);
+  return ink;
+}
+
+}  // namespace glyph_art

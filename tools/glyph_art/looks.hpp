@@ -1,0 +1,26 @@
+#pragma once
+
+#include <vector>
+
+#include "canvas.hpp"
+#include "faces.hpp"
+
+namespace glyph_art {
+
+// How one glyph folder is drawn.
+struct Look {
+  const char* folder;
+  FontFile main;
+  FontFile fallback;
+  double pixels;      // em size of the main face
+  double outline;     // outline width in pixels, 0 for none
+  Rgb fill_top;       // letter colour at cap height ...
+  Rgb fill_bottom;    // ... shading to this at the baseline
+  Rgb border;         // outline colour
+  bool caps_centred;  // equal room above the capitals and below the baseline, for backgrounds
+  bool plate;         // only plate bytes, each exactly plate_width() wide
+};
+
+const std::vector<Look>& looks();
+
+}  // namespace glyph_art

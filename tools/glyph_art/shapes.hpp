@@ -1,0 +1,20 @@
+#pragma once
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include "canvas.hpp"
+
+namespace glyph_art {
+
+// A box with corners rounded by radius, in pixels from the top left of the canvas.
+// Edges may lie outside the canvas: what falls outside is cut, which is how a
+// plate piece shows only one end of the plate.
+struct RoundedBox {
+  double left, top, right, bottom, radius;
+};
+
+// Coverage of the box over a canvas of the given size, rendered by FreeType.
+Coverage cover_box(FT_Library library, int width, int height, const RoundedBox& box);
+
+}  // namespace glyph_art
