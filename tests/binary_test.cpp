@@ -62,6 +62,26 @@ TEST_F(Binary, DrawsALargeTintedLine) {
   EXPECT_EQ(result.output.rfind(" ---", 0), 0u);
 }
 
+TEST_F(Binary, ClearsARealTerminalBeforeEachMenu) {
+  // script(1) gives the program a terminal of its own for its output.
+  dir_.write("stdin.txt", "1\n10\nGo now\n");
+  const std::string command = "cd '" + dir_.path().string() +
+                              "' && script -qec '" GLYPHRIG_BINARY
+                              "' /dev/null <stdin.txt >stdout.txt 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const std::string output = dir_.read("stdout.txt");
+  const std::string clear = "\x1b[H\x1b[2J\x1b[3J";
+  // The terminal echoes the typed answers wherever they fall, so only the
+  // clears themselves are counted: one before each of the two menus.
+  const size_t first = output.find(clear + " ---");
+  ASSERT_NE(first, std::string::npos) << output;
+  const size_t second = output.find(clear + " ---", first + 1);
+  ASSERT_NE(second, std::string::npos) << output;
+  EXPECT_LT(output.find("Enter font type number: "), second);
+  EXPECT_EQ(output.find(clear, second + 1), std::string::npos);
+  EXPECT_NE(output.find("done"), std::string::npos);
+}
+
 TEST_F(Binary, FitsAPlateAndCleansUp) {
   const outcome result = run("4\nab 12\nmaybe\ny\n");
   EXPECT_EQ(result.status, 0);
