@@ -27,14 +27,14 @@ TEST(ReadNumber, AcceptsOnlyWholeNumbersInRangeAndRetriesOnTheSameScreen) {
       {"3\n", 3, "", "\n"},
       {"0\n", 0, "", "\n"},
       {"4\n", 4, "", "\n"},
-      {"\n\n  \n 2\n", 2, "", "\n"},        // blank lines are skipped
+      {"\n\n  \n 2\n", 2, "", "\n"},  // blank lines are skipped
       {"+2\n", 2, "", "\n"},
-      {"3 hello\n", 3, "", " hello\n"},     // the rest waits for the next discard
+      {"3 hello\n", 3, "", " hello\n"},  // the rest waits for the next discard
       {"1 2\n", 1, "", " 2\n"},
       {"7\n2\n", 2, kRetry, "\n"},
       {"-1\n1\n", 1, kRetry, "\n"},
-      {"abc def\n1\n", 1, kRetry, "\n"},    // the whole line goes
-      {"7 2\n3\n", 3, kRetry, "\n"},        // refused as a whole, 2 included
+      {"abc def\n1\n", 1, kRetry, "\n"},  // the whole line goes
+      {"7 2\n3\n", 3, kRetry, "\n"},      // refused as a whole, 2 included
       {"99999999999\n0\n", 0, kRetry, "\n"},
       {"2147483648\n0\n", 0, kRetry, "\n"},
       {"-2147483649\n0\n", 0, kRetry, "\n"},
@@ -73,7 +73,7 @@ TEST(ReadTextLine, DiscardsTheLeftoverOfThePreviousAnswerThenTakesOneLine) {
   const std::string long_leftover(1000, 'x');
   const line_case cases[] = {
       {"\nHello world\nnext\n", "Hello world", "next\n"},
-      {" hello\nGo\n", "Go", ""},           // the font answer's rest goes
+      {" hello\nGo\n", "Go", ""},            // the font answer's rest goes
       {"\n\n", "", ""},                      // an empty line is a line
       {"\nlast", "last", ""},                // no line end at the end of input
       {"\n  spaced  \n", "  spaced  ", ""},  // taken as typed
@@ -122,13 +122,9 @@ struct yes_no_case {
 
 TEST(ReadYesNo, TakesOnlyAWholeLineOfYOrNAndIgnoresEverythingElse) {
   const yes_no_case cases[] = {
-      {"y\nrest\n", true, "rest\n"},
-      {"n\n", false, ""},
-      {"Y\nyes\n y\n\nn\n", false, ""},
-      {"no\ny ", std::nullopt, ""},
-      {"maybe\ny", true, ""},  // a last line without a line end
-      {"", std::nullopt, ""},
-      {"Y\nN\n", std::nullopt, ""},
+      {"y\nrest\n", true, "rest\n"}, {"n\n", false, ""},           {"Y\nyes\n y\n\nn\n", false, ""},
+      {"no\ny ", std::nullopt, ""},  {"maybe\ny", true, ""},  // a last line without a line end
+      {"", std::nullopt, ""},        {"Y\nN\n", std::nullopt, ""},
   };
   for (const auto& c : cases) {
     std::istringstream in(c.input);

@@ -9,51 +9,11 @@
 #include <vector>
 
 #include "scratch_tree.h"
+#include "screens.h"
 
 namespace {
 
-const std::string kRule(" " + std::string(78, '-') + "\n");
-
-const std::string kFontScreen =
-    kRule + std::string(34, ' ') + "GLYPHRIG" + std::string(27, ' ') + "version 2 \n" + kRule +
-    "\n"
-    "                 0  -  Normal  font (i.e. chat)\n\n"
-    "                 1  -  Large   font (i.e. WASTED)\n\n"
-    "                 2  -  Menu    font\n\n"
-    "                 3  -  Street  signs\n\n"
-    "                 4  -  Car     license plate\n\n" +
-    kRule + "\nEnter font type number: ";
-
-const std::string kColourScreen =
-    kRule + " ------------------------  Please pick a color  -------------------------------\n\n" +
-    "              0   -  Normal (Enter)      5  -  Veteran (forum)\n"
-    "              1   -  Ligh Brown          6  -  VIP (forum)\n"
-    "              2   -  White (Grey)        7  -  Administrator (forum)\n"
-    "              3   -  Bright Blue\n"
-    "              4   -  Dark Blue           8  -  CUSTOM\n\n"
-    "              9   -  Elvis Mafia\n"
-    "              10  -  Krishna\n"
-    "              11  -  Loonies\n"
-    "              12  -  Mad Island Mafia\n"
-    "              13  -  Prison Mafia\n"
-    "              14  -  Redneck\n"
-    "              15  -  Russian Mafia\n"
-    "              16  -  Scientists\n"
-    "              17  -  Yakuza\n"
-    "              18  -  Zaibatsu\n\n" +
-    kRule + "\nEnter color number: ";
-
-const std::string kRetry = "Please enter a correct number: ";
-const std::string kTextPrompt = "Enter your text line: ";
-const std::string kCodePrompt = "Use HTML (i.e. #ffc100) \nEnter the color code:";
-const std::string kPlatePrompts =
-    "Maximum letters is around 20 (depends on width)! \nMore just don't fit on a license plate. "
-    "\nEnter your text line: ";
-const std::string kFitPrompt = "\nDo you want background to auto adjust to text size? Enter y/n: ";
-const std::string kWorking = "\nWorking...\n\n";
-const std::string kDone = "done\n";
-const std::string kRefusal =
-    "Your text is too long for a license plate. Please retry with shorter text!\n";
+using namespace expected;
 
 const std::string kConvert = "imagemagick\\convert.exe ";
 const std::string kCleanUp = "alphabet\\remove_temp.bat";
@@ -119,8 +79,8 @@ TEST_F(RunFlow, WholeDialoguesWriteTheirScreensAndRunTheirCommands) {
       {"large, Krishna",
        "1\n10\nGo now\n",
        kColourScreen + kTextPrompt + kWorking + kDone,
-       {"cls", "cls", strip(glyphs("large", {71, 79, 32, 78, 79, 87})), kTint + "#ff6312 result.png",
-        kCleanUp}},
+       {"cls", "cls", strip(glyphs("large", {71, 79, 32, 78, 79, 87})),
+        kTint + "#ff6312 result.png", kCleanUp}},
       {"chat untinted keeps lower case and the left brace",
        "0\n0\nHi{\n",
        kColourScreen + kTextPrompt + kWorking + kDone,
@@ -162,7 +122,8 @@ TEST_F(RunFlow, WholeDialoguesWriteTheirScreensAndRunTheirCommands) {
       {"plate too wide to fit",
        "4\n" + std::string(15, 'w') + "i\ny\n",
        kPlatePrompts + kFitPrompt + kWorking + kRefusal + kDone,
-       {"cls", strip(glyphs("car", {87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 73})),
+       {"cls",
+        strip(glyphs("car", {87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 73})),
         kConvert + "alphabet/car/background_right.png alphabet/right.png",
         kConvert + "alphabet/car/background_left.png alphabet/left.png", kCleanUp}},
       {"a line end missing at the end of input",

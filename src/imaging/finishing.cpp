@@ -67,12 +67,10 @@ plate_plan plate_commands(bool auto_adjust, int32_t text_width) {
                                int_to_decimal(kThreePieces - text_width) + "+0 alphabet/mid.png"));
   }
 
-  commands.push_back(three_piece ? convert(
-                                       "alphabet/left.png alphabet/mid.png alphabet/right.png "
-                                       "+append alphabet/background.png")
-                                 : convert(
-                                       "alphabet/left.png alphabet/right.png +append "
-                                       "alphabet/background.png"));
+  commands.push_back(three_piece ? convert("alphabet/left.png alphabet/mid.png alphabet/right.png "
+                                           "+append alphabet/background.png")
+                                 : convert("alphabet/left.png alphabet/right.png +append "
+                                           "alphabet/background.png"));
   commands.push_back(centre_on("alphabet/background.png"));
   return plan;
 }

@@ -101,12 +101,8 @@ TEST_F(SystemCommand, FindsEachProgramTheWayTheWorkingTreeNamesIt) {
 TEST_F(SystemCommand, HandsEveryWordToTheToolVerbatimWithoutAShell) {
   dir_.write("imagemagick/convert.exe", recording_tool("convert"), true);
   const std::string hostile[] = {
-      "black,x;touch${IFS}pwned",
-      "black,$(touch${IFS}pwned)",
-      "black,`touch${IFS}pwned`",
-      "black,x|touch${IFS}pwned",
-      "black,x&&touch${IFS}pwned&",
-      "black,x>pwned",
+      "black,x;touch${IFS}pwned", "black,$(touch${IFS}pwned)",  "black,`touch${IFS}pwned`",
+      "black,x|touch${IFS}pwned", "black,x&&touch${IFS}pwned&", "black,x>pwned",
       "black,'\"x\"'*?~%^!",
   };
   for (const std::string& word : hostile) {
