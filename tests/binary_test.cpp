@@ -20,6 +20,8 @@ struct outcome {
   std::string calls;
 };
 
+const std::string kProgram = "'" GLYPHRIG_BINARY "'";
+
 class Binary : public ::testing::Test {
  protected:
   Binary() {
@@ -28,10 +30,12 @@ class Binary : public ::testing::Test {
     dir_.write("alphabet/remove_temp.sh", recording_tool("remove_temp"));
   }
 
-  outcome run(const std::string& input) {
+  // Starts the program through the shell command `program`, in the scratch
+  // tree, with `input` as its standard input.
+  outcome run(const std::string& input, const std::string& program = kProgram) {
     dir_.write("stdin.txt", input);
-    const std::string command = "cd '" + dir_.path().string() +
-                                "' && '" GLYPHRIG_BINARY "' <stdin.txt >stdout.txt 2>stderr.txt";
+    const std::string command =
+        "cd '" + dir_.path().string() + "' && " + program + " <stdin.txt >stdout.txt 2>stderr.txt";
     const int raw = std::system(command.c_str());
     outcome result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -61,12 +65,9 @@ TEST_F(Binary, DrawsALargeTintedLine) {
 
 TEST_F(Binary, ClearsARealTerminalBeforeEachMenu) {
   // script(1) gives the program a terminal of its own for its output.
-  dir_.write("stdin.txt", "1\n10\nGo now\n");
-  const std::string command = "cd '" + dir_.path().string() +
-                              "' && script -qec '" GLYPHRIG_BINARY
-                              "' /dev/null <stdin.txt >stdout.txt 2>&1";
-  ASSERT_EQ(std::system(command.c_str()), 0);
-  const std::string output = dir_.read("stdout.txt");
+  const outcome result = run("1\n10\nGo now\n", "script -qec " + kProgram + " /dev/null");
+  ASSERT_EQ(result.status, 0);
+  const std::string& output = result.output;
   const std::string clear = "\x1b[H\x1b[2J\x1b[3J";
   // The terminal echoes the typed answers wherever they fall, so only the
   // clears themselves are counted: one before each of the two menus.
@@ -162,15 +163,13 @@ TEST_F(Binary, TextComesBeforeWhatTheToolsWriteToTheSameOutput) {
 
 TEST_F(Binary, AMissingToolIsNamedAndTheRunGoesOn) {
   std::filesystem::remove(dir_.path() / "imagemagick/convert.exe");
-  const std::string command = "cd '" + dir_.path().string() +
-                              "' && printf '0\\n0\\nA\\n' | PATH=/nonexistent '" GLYPHRIG_BINARY
-                              "' >stdout.txt 2>stderr.txt";
-  const int raw = std::system(command.c_str());
-  EXPECT_EQ(WEXITSTATUS(raw), 0);
-  EXPECT_EQ(dir_.read("stderr.txt"),
+  const outcome result = run("0\n0\nA\n", "PATH=/nonexistent " + kProgram);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.errors,
             "glyphrig: cannot run \"imagemagick/convert\": not found; install ImageMagick "
             "(Debian: apt-get install imagemagick)\n");
-  EXPECT_EQ(dir_.read("calls.log"), "remove_temp\n");
+  EXPECT_EQ(result.calls, "remove_temp\n");
+  EXPECT_EQ(result.output, kFontScreen + kColourScreen + kTextPrompt + kWorking + kDone);
 }
 
 }  // namespace
