@@ -1,0 +1,136 @@
+// Real runs of the built program in a copy of the working tree, with the system's
+// ImageMagick doing the work: the pictures that a user gets.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "glyphs/plate_width_table.h"
+#include "scratch_tree.h"
+#include "tree_probe.h"
+
+namespace {
+
+const std::filesystem::path kTree = GLYPHRIG_TREE_DIR;
+
+class RealRun : public ::testing::Test {
+ protected:
+  RealRun() {
+    std::filesystem::copy(kTree, dir_.path(), std::filesystem::copy_options::recursive);
+    std::filesystem::remove(dir_.path() / "result.png");
+  }
+
+  // Answers the dialogue with input; returns what the program wrote.
+  std::string run(const std::string& input) {
+    dir_.write("answers.txt", input);
+    capture("cd '" + dir_.path().string() + "' && ./glyphrig <answers.txt >said.txt 2>&1");
+    const std::string said = dir_.read("said.txt");
+    EXPECT_NE(said.find("done"), std::string::npos) << said;
+    for (const char* piece : {"left.png", "mid.png", "right.png", "background.png"}) {
+      EXPECT_FALSE(dir_.exists(std::string("alphabet/") + piece)) << piece << " left behind";
+    }
+    return said;
+  }
+
+  picture_size result_size() const { return size_of(dir_.path() / "result.png"); }
+  picture result() const { return load_picture(dir_.path() / "result.png"); }
+  picture_size tree_size(const std::string& relative) const {
+    return size_of(kTree / "alphabet" / relative);
+  }
+
+  scratch_dir dir_;
+};
+
+TEST_F(RealRun, LargeLineIsAsWideAsItsGlyphs) {
+  run("1\n0\nGo now\n");
+  int width = 0;
+  for (int byte : {71, 79, 32, 78, 79, 87})
+    width += tree_size("large/" + std::to_string(byte) + ".png").width;
+  EXPECT_EQ(result_size(), (picture_size{width, tree_size("large/65.png").height}));
+}
+
+TEST_F(RealRun, TintedLargeLineIsBrightestInTheColourWithDarkEdges) {
+  run("1\n10\nGo now\n");
+  const picture pic = result();
+  ASSERT_FALSE(pic.rgba.empty());
+  int brightest = -1;
+  for (int y = 0; y < pic.height; ++y) {
+    for (int x = 0; x < pic.width; ++x) {
+      const std::uint8_t* px = pic.at(x, y);
+      if (px[3] > 0) brightest = std::max(brightest, px[0] + px[1] + px[2]);
+    }
+  }
+  int at_brightest = 0;
+  int edges = 0;
+  int dark_edges = 0;
+  for (int y = 0; y < pic.height; ++y) {
+    for (int x = 0; x < pic.width; ++x) {
+      const std::uint8_t* px = pic.at(x, y);
+      if (px[3] > 0 && px[0] + px[1] + px[2] == brightest) {
+        ++at_brightest;
+        EXPECT_EQ(px[0], 0xff);
+        EXPECT_EQ(px[1], 0x63);
+        EXPECT_EQ(px[2], 0x12);
+      }
+      // The outermost visible ring of the letters, next to the clear ground.
+      if (px[3] == 0) continue;
+      const bool by_clear =
+          (x > 0 && pic.alpha(x - 1, y) == 0) || (x + 1 < pic.width && pic.alpha(x + 1, y) == 0) ||
+          (y > 0 && pic.alpha(x, y - 1) == 0) || (y + 1 < pic.height && pic.alpha(x, y + 1) == 0);
+      if (!by_clear) continue;
+      ++edges;
+      dark_edges += pic.value(x, y) <= 80;
+    }
+  }
+  EXPECT_GT(at_brightest, 0);
+  ASSERT_GT(edges, 0);
+  EXPECT_GE(dark_edges * 10, edges * 9) << dark_edges << " of " << edges << " edge pixels dark";
+}
+
+TEST_F(RealRun, StreetSignKeepsTheSizeOfItsBackground) {
+  run("3\nGrove Street\n");
+  EXPECT_EQ(result_size(), tree_size("street/background_street.png"));
+}
+
+TEST_F(RealRun, FixedPlateKeepsTheSizeOfThePlatePicture) {
+  run("4\nWWWWWWWWWWWWWWWWWW\nn\n");
+  EXPECT_EQ(result_size(), tree_size("car/background_car.png"));
+}
+
+TEST_F(RealRun, TooLongFittedPlateLeavesTheBareStrip) {
+  const std::string said = run("4\nWWWWWWWWWWWWWWWW\ny\n");
+  EXPECT_NE(said.find("too long"), std::string::npos) << said;
+  EXPECT_EQ(result_size(), (picture_size{16 * 22, tree_size("car/87.png").height}));
+}
+
+class FittedPlate : public RealRun, public ::testing::WithParamInterface<std::string> {};
+
+// The background grows by one pixel for each pixel of text, from two pieces up to 202
+// pixels of text and three up to 316.
+TEST_P(FittedPlate, GrowsWithTheText) {
+  const std::string text = GetParam();
+  int w = 0;
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    w += plate_width_table[byte];
+  }
+  run("4\n" + text + "\ny\n");
+  const picture_size left = tree_size("car/background_left.png");
+  const int middle = tree_size("car/background_middle.png").width;
+  const int right = tree_size("car/background_right.png").width;
+  const int width = w <= 202 ? left.width + right - 202 + w : left.width + middle + right - 316 + w;
+  EXPECT_EQ(result_size(), (picture_size{width, left.height})) << "text width " << w;
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, FittedPlate,
+                         ::testing::Values("I",                     // 9, two cut pieces
+                                           "MMMMM!",                // 101
+                                           "MMMMM1",                // 102, whole right piece
+                                           "hello world",           // 143
+                                           "WWWWWWWWAK",            // 202
+                                           "WWWWWWWWXA",            // 203, three pieces
+                                           "Welcome to Vice City",  // 259
+                                           "WWWWWWWWWWWWWAA!"));    // 316
+
+}  // namespace

@@ -1,0 +1,230 @@
+// Checks the rendered working tree (build/tree/alphabet) with the system's ImageMagick:
+// which bytes have pictures, their sizes, their transparency and the backgrounds.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "glyphs/plate_width_table.h"
+#include "tree_probe.h"
+
+namespace {
+
+const std::filesystem::path kAlphabet = std::filesystem::path(GLYPHRIG_TREE_DIR) / "alphabet";
+
+bool undrawn(int byte) { return byte < 32 || byte == 127; }
+
+// The shade and block characters are meant to fill their cell.
+bool block_element(int byte) {
+  return (byte >= 176 && byte <= 178) || byte == 219 || byte == 220 || byte == 223;
+}
+
+// All glyphs of a folder joined by ImageMagick's +append, as the strip command joins them,
+// with the place of each glyph in the strip.
+struct folder_strip {
+  picture strip;
+  std::vector<int> bytes;
+  std::vector<int> starts;
+  std::vector<int> widths;
+};
+
+folder_strip strip_of(const std::string& folder) {
+  folder_strip result;
+  const auto sizes = sizes_in(kAlphabet / folder);
+  result.bytes = glyph_bytes(sizes);
+  std::string command = "convert";
+  int x = 0;
+  for (int byte : result.bytes) {
+    const std::string name = std::to_string(byte) + ".png";
+    command += " '" + (kAlphabet / folder / name).string() + "'";
+    result.starts.push_back(x);
+    result.widths.push_back(sizes.at(name).width);
+    x += sizes.at(name).width;
+  }
+  const auto file = std::filesystem::temp_directory_path() /
+                    ("glyphrig_strip_" + folder + std::to_string(::getpid()) + ".png");
+  capture(command + " +append '" + file.string() + "'");
+  result.strip = load_picture(file);
+  std::filesystem::remove(file);
+  return result;
+}
+
+class ScreenAndStreetFolder : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ScreenAndStreetFolder, HasOnePictureForEveryByteOfOneHeight) {
+  const auto sizes = sizes_in(kAlphabet / GetParam());
+  std::vector<int> bytes = glyph_bytes(sizes);
+  bytes.erase(std::remove(bytes.begin(), bytes.end(), 10), bytes.end());
+  std::vector<int> expected(256);
+  std::iota(expected.begin(), expected.end(), 0);
+  expected.erase(expected.begin() + 10);
+  EXPECT_EQ(bytes, expected);
+
+  const int height = sizes.at("65.png").height;
+  for (int byte : bytes) {
+    EXPECT_EQ(sizes.at(std::to_string(byte) + ".png").height, height) << "byte " << byte;
+  }
+}
+
+TEST_P(ScreenAndStreetFolder, UndrawnBytesAreBlankAndAsWideAsTheSpace) {
+  const folder_strip s = strip_of(GetParam());
+  ASSERT_FALSE(s.strip.rgba.empty());
+  const auto space = std::find(s.bytes.begin(), s.bytes.end(), 32) - s.bytes.begin();
+  for (std::size_t i = 0; i < s.bytes.size(); ++i) {
+    if (!undrawn(s.bytes[i])) continue;
+    EXPECT_EQ(s.widths[i], s.widths[space]) << "byte " << s.bytes[i];
+    for (int y = 0; y < s.strip.height; ++y) {
+      for (int x = s.starts[i]; x < s.starts[i] + s.widths[i]; ++x) {
+        ASSERT_EQ(s.strip.alpha(x, y), 0) << "byte " << s.bytes[i] << " at " << x << "," << y;
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tree, ScreenAndStreetFolder,
+                         ::testing::Values("normal", "large", "menu", "street"));
+
+// What the letters of a folder look like: the screen fonts are light with a dark outline
+// (so the colouring command tints them with dark edges), street letters are light, plate
+// letters dark.
+struct look_case {
+  std::string folder;
+  bool light_letters;
+  bool dark_outline;
+};
+
+class FolderLook : public ::testing::TestWithParam<look_case> {};
+
+TEST_P(FolderLook, GlyphsStandOnATransparentGroundInTheirColours) {
+  const look_case& c = GetParam();
+  const folder_strip s = strip_of(c.folder);
+  ASSERT_FALSE(s.strip.rgba.empty());
+  for (std::size_t i = 0; i < s.bytes.size(); ++i) {
+    const int x0 = s.starts[i];
+    const int x1 = x0 + s.widths[i];
+    int frame = 0;
+    int clear_frame = 0;
+    int lightest = 0;
+    int darkest = 255;
+    for (int y = 0; y < s.strip.height; ++y) {
+      for (int x = x0; x < x1; ++x) {
+        if (y == 0 || y == s.strip.height - 1 || x == x0 || x == x1 - 1) {
+          ++frame;
+          clear_frame += s.strip.alpha(x, y) == 0;
+        }
+        if (s.strip.alpha(x, y) >= 128) {
+          lightest = std::max(lightest, s.strip.value(x, y));
+          darkest = std::min(darkest, s.strip.value(x, y));
+        }
+      }
+    }
+    if (!block_element(s.bytes[i])) {
+      EXPECT_GE(clear_frame * 2, frame) << c.folder << " byte " << s.bytes[i];
+    }
+    if (s.bytes[i] != 'H') continue;
+    if (c.light_letters) {
+      EXPECT_GE(lightest, 240) << c.folder;
+    } else {
+      EXPECT_LE(lightest, 80) << c.folder;
+    }
+    if (c.dark_outline) {
+      EXPECT_LE(darkest, 48) << c.folder;
+    } else if (c.light_letters) {
+      EXPECT_GE(darkest, 200) << c.folder;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tree, FolderLook,
+                         ::testing::Values(look_case{"normal", true, true},
+                                           look_case{"large", true, true},
+                                           look_case{"menu", true, true},
+                                           look_case{"street", true, false},
+                                           look_case{"car", false, false}),
+                         [](const auto& info) { return info.param.folder; });
+
+TEST(CarFolder, HasAPictureExactlyAsWideAsThePlateTableForEachBytesOfWidth) {
+  const auto sizes = sizes_in(kAlphabet / "car");
+  std::vector<int> expected;
+  for (int byte = 0; byte < 256; ++byte) {
+    if (plate_width_table[byte] > 0) expected.push_back(byte);
+  }
+  ASSERT_EQ(expected.size(), 70u);
+  EXPECT_EQ(glyph_bytes(sizes), expected);
+
+  const int height = sizes.at("65.png").height;
+  for (int byte : expected) {
+    const picture_size size = sizes.at(std::to_string(byte) + ".png");
+    EXPECT_EQ(size.width, plate_width_table[byte]) << "byte " << byte;
+    EXPECT_EQ(size.height, height) << "byte " << byte;
+  }
+}
+
+TEST(CarFolder, PlatePiecesShareOneHeightAndLeaveRoomForEveryCut) {
+  const auto sizes = sizes_in(kAlphabet / "car");
+  for (const char* name : {"background_car.png", "background_left.png", "background_middle.png",
+                           "background_right.png"}) {
+    ASSERT_TRUE(sizes.count(name)) << name;
+  }
+  const picture_size left = sizes.at("background_left.png");
+  const picture_size middle = sizes.at("background_middle.png");
+  const picture_size right = sizes.at("background_right.png");
+  EXPECT_GT(left.width, 101);
+  EXPECT_GT(right.width, 101);
+  EXPECT_GT(middle.width, 113);
+  EXPECT_EQ(middle.height, left.height);
+  EXPECT_EQ(right.height, left.height);
+  EXPECT_LT(sizes.at("65.png").height, left.height) << "text must sit on the plate";
+  EXPECT_LT(sizes.at("65.png").height, sizes.at("background_car.png").height);
+}
+
+// The program keeps at least the outer columns of each piece and joins the rest where
+// it cut; only plain plate may meet there, so every column that a cut can expose must
+// match the middle piece row for row.
+TEST(CarFolder, PlatePiecesJoinWithoutASeamWhereverCut) {
+  const picture left = load_picture(kAlphabet / "car" / "background_left.png");
+  const picture middle = load_picture(kAlphabet / "car" / "background_middle.png");
+  const picture right = load_picture(kAlphabet / "car" / "background_right.png");
+  ASSERT_FALSE(left.rgba.empty());
+  ASSERT_FALSE(middle.rgba.empty());
+  ASSERT_FALSE(right.rgba.empty());
+  ASSERT_EQ(left.height, middle.height);
+  ASSERT_EQ(right.height, middle.height);
+  const auto same = [](const std::uint8_t* a, const std::uint8_t* b) {
+    for (int c = 0; c < 4; ++c) {
+      if (std::abs(a[c] - b[c]) > 1) return false;
+    }
+    return true;
+  };
+  for (int y = 0; y < middle.height; ++y) {
+    const std::uint8_t* plain = middle.at(0, y);
+    EXPECT_EQ(plain[3], 255) << "the plate is opaque, row " << y;
+    for (int x = 0; x < middle.width; ++x) {
+      ASSERT_TRUE(same(middle.at(x, y), plain)) << "middle " << x << "," << y;
+    }
+    for (int x = left.width - 102; x < left.width; ++x) {
+      ASSERT_TRUE(same(left.at(x, y), plain)) << "left " << x << "," << y;
+    }
+    for (int x = 0; x <= 101; ++x) {
+      ASSERT_TRUE(same(right.at(x, y), plain)) << "right " << x << "," << y;
+    }
+  }
+}
+
+TEST(StreetFolder, SignHoldsTwentyCapitalsAboveAndBelowRoom) {
+  const auto sizes = sizes_in(kAlphabet / "street");
+  ASSERT_TRUE(sizes.count("background_street.png"));
+  int capitals = 0;
+  for (int byte = 'A'; byte <= 'Z'; ++byte)
+    capitals += sizes.at(std::to_string(byte) + ".png").width;
+  const picture_size sign = sizes.at("background_street.png");
+  EXPECT_GE(sign.width, 20 * capitals / 26);
+  EXPECT_GT(sign.height, sizes.at("65.png").height);
+}
+
+}  // namespace
