@@ -7,7 +7,7 @@ glyphrig_packages=(
   libgtest-dev
   imagemagick
   libfreetype-dev libpng-dev
-  fonts-dejavu-core fonts-dejavu-extra
+  fonts-dejavu-core fonts-dejavu-extra fonts-bebas-neue fonts-league-spartan fonts-roadgeek fonts-opendin
 )
 
 glyphrig_install_missing() {
