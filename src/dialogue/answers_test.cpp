@@ -56,13 +56,6 @@ TEST(ReadNumber, AcceptsOnlyWholeNumbersInRangeAndRetriesOnTheSameScreen) {
   }
 }
 
-TEST(ReadNumber, ColourRangeTakes18AndRefuses19) {
-  std::istringstream in("19\n18\n");
-  std::ostringstream out;
-  EXPECT_EQ(read_number(in, out, 0, 18), 18);
-  EXPECT_EQ(out.str(), kRetry);
-}
-
 struct line_case {
   std::string input;
   std::optional<std::string> value;

@@ -80,19 +80,4 @@ TEST(PlateWidthTable, HasSeventyGlyphsOfWidth) {
   EXPECT_EQ(std::accumulate(plate_width_table.begin(), plate_width_table.end(), 0), 823);
 }
 
-TEST(StripCommand, JoinsTheGlyphsWithTwoSpacesBeforeAppend) {
-  EXPECT_EQ(strip_command(""), "imagemagick\\convert.exe  +append result.png");
-  EXPECT_EQ(strip_command("alphabet/large/72.png alphabet/large/73.png "),
-            "imagemagick\\convert.exe alphabet/large/72.png alphabet/large/73.png  +append "
-            "result.png");
-}
-
-TEST(IntToDecimal, WritesPlainDecimal) {
-  EXPECT_EQ(int_to_decimal(0), "0");
-  EXPECT_EQ(int_to_decimal(113), "113");
-  EXPECT_EQ(int_to_decimal(-42), "-42");
-  EXPECT_EQ(int_to_decimal(1000000), "1000000");
-  EXPECT_EQ(int_to_decimal(INT32_MIN), "-2147483648");
-}
-
 }  // namespace
