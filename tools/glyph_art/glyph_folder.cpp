@@ -110,11 +110,13 @@ FolderReport write_glyph_folder(const FreeType& freetype, const Look& look,
 
   const auto folder = alphabet / look.folder;
   std::filesystem::create_directories(folder);
-  const int pad = static_cast<int>(std::ceil(look.outline));
+  // Outlines eat into the side bearings; half an outline of extra room keeps neighbours'
+  // outlines from merging without spreading a small font apart.
+  const int gap = static_cast<int>(std::lround(look.outline / 2));
   const auto letter_colour = [&](int row) { return shade(look, (row - (baseline - cap)) / cap); };
   for (const Entry& e : entries) {
     const GlyphInk& ink = e.ink;
-    int origin = pad;
+    int origin = 0;
     int width = 0;
     if (look.plate) {
       width = plate_width(e.byte);
@@ -126,8 +128,8 @@ FolderReport write_glyph_folder(const FreeType& freetype, const Look& look,
         leftmost = std::min(leftmost, ink.border.left);
         rightmost = std::max(rightmost, ink.border.left + ink.border.cover.width);
       }
-      origin = std::max(pad, -leftmost);
-      width = std::max({origin + ink.advance + pad, origin + rightmost, 1});
+      origin = std::max(0, -leftmost);
+      width = std::max({origin + ink.advance + gap, origin + rightmost, 1});
     }
     Canvas canvas(width, height);
     if (!ink.border.empty()) {
