@@ -5,8 +5,8 @@ namespace {
 
 const FontFile kDejaVuBold{"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
                            "fonts-dejavu-core"};
-const FontFile kDejaVuCondensed{"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf",
-                                "fonts-dejavu-extra"};
+const FontFile kDejaVuCondensedBold{"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf",
+                                    "fonts-dejavu-extra"};
 const FontFile kBebasBold{"/usr/share/fonts/opentype/bebas-neue/BebasNeue-Bold.otf",
                           "fonts-bebas-neue"};
 const FontFile kSpartanBold{"/usr/share/fonts/opentype/league-spartan/LeagueSpartan-Bold.otf",
@@ -22,11 +22,11 @@ constexpr Rgb kInk{20, 20, 24};
 
 const std::vector<Look>& looks() {
   static const std::vector<Look> all = {
-      {"normal", kDejaVuBold, kDejaVuBold, 11.0, 1.2, kWhite, kLightGrey, kInk, false, false},
-      {"large", kBebasBold, kDejaVuBold, 50.0, 3.5, kWhite, kLightGrey, kInk, false, false},
+      {"normal", kDejaVuBold, kDejaVuBold, 10.0, 1.2, kWhite, kLightGrey, kInk, false, false},
+      {"large", kBebasBold, kDejaVuBold, 48.0, 3.5, kWhite, kLightGrey, kInk, false, false},
       {"menu", kSpartanBold, kDejaVuBold, 26.0, 2.0, kWhite, kLightGrey, kInk, false, false},
-      {"street", kRoadgeekD, kDejaVuCondensed, 40.0, 0.0, kWhite, kWhite, kWhite, true, false},
-      {"car", kOpenDin, kDejaVuCondensed, 30.0, 0.0, kInk, kInk, kInk, true, true},
+      {"street", kRoadgeekD, kDejaVuCondensedBold, 40.0, 0.0, kWhite, kWhite, kWhite, true, false},
+      {"car", kOpenDin, kDejaVuCondensedBold, 30.0, 0.0, kInk, kInk, kInk, true, true},
   };
   return all;
 }
