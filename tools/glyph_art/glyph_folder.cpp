@@ -2,17 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "cp850.hpp"
 #include "glyph_ink.hpp"
-#include "plate_widths.hpp"
+#include "glyphs/plate_width_table.h"
 #include "png_file.hpp"
 
 namespace glyph_art {
 namespace {
+
+// The program sizes a fitted plate from its own width table without measuring any
+// picture, so each plate picture is drawn exactly as wide as that table says.
+int plate_width(unsigned char byte) { return plate_width_table[byte]; }
 
 struct Entry {
   unsigned char byte;
@@ -139,9 +142,10 @@ FolderReport write_glyph_folder(const FreeType& freetype, const Look& look,
     if (!ink.fill.empty()) {
       canvas.paint(ink.fill.cover, origin + ink.fill.left, baseline - ink.fill.top, letter_colour);
     }
-    write_png(folder / (std::to_string(e.byte) + ".png"), canvas);
+    const auto file = folder / (std::to_string(e.byte) + ".png");
+    write_png(file, canvas);
+    report.files.push_back(file);
     if (e.byte >= 'A' && e.byte <= 'Z') report.capital_width += width / 26.0;
-    ++report.pictures;
   }
   return report;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 #include "faces.hpp"
 #include "looks.hpp"
@@ -8,7 +9,7 @@
 namespace glyph_art {
 
 struct FolderReport {
-  int pictures = 0;
+  std::vector<std::filesystem::path> files;  // in byte order
   int from_fallback = 0;
   int height = 0;
   double capital_width = 0;  // mean width of the A to Z pictures

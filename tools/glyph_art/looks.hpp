@@ -18,7 +18,7 @@ struct Look {
   Rgb fill_bottom;    // ... shading to this at the baseline
   Rgb border;         // outline colour
   bool caps_centred;  // equal room above the capitals and below the baseline, for backgrounds
-  bool plate;         // only plate bytes, each exactly plate_width() wide
+  bool plate;         // only plate bytes, each exactly as wide as the plate width table says
 };
 
 const std::vector<Look>& looks();

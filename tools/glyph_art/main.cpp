@@ -1,9 +1,13 @@
 // Draws the glyph pictures and backgrounds of Glyphrig's working tree.
-// Usage: glyph_art <alphabet folder>
+// Usage: glyph_art <alphabet folder> [<contact sheet folder>]
+// With a contact sheet folder, it also lists each font's pictures there, one file name a
+// line in byte order (<font>.txt), for ImageMagick's montage to read.
 
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 
 #include "backgrounds.hpp"
@@ -12,8 +16,8 @@
 #include "looks.hpp"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: glyph_art <alphabet folder>\n";
+  if (argc != 2 && argc != 3) {
+    std::cerr << "usage: glyph_art <alphabet folder> [<contact sheet folder>]\n";
     return 2;
   }
   const std::filesystem::path alphabet = argv[1];
@@ -24,9 +28,15 @@ int main(int argc, char** argv) {
     int car_height = 0;
     for (const glyph_art::Look& look : glyph_art::looks()) {
       const auto report = glyph_art::write_glyph_folder(freetype, look, alphabet);
-      std::cout << "glyph_art: " << look.folder << ": " << report.pictures << " pictures, "
+      std::cout << "glyph_art: " << look.folder << ": " << report.files.size() << " pictures, "
                 << report.height << " px high, " << report.from_fallback
                 << " drawn from the fallback face\n";
+      if (argc == 3) {
+        std::filesystem::create_directories(argv[2]);
+        std::ofstream list(std::filesystem::path(argv[2]) / (std::string(look.folder) + ".txt"));
+        for (const auto& file : report.files) list << file.string() << '\n';
+        if (!list) throw std::runtime_error(std::string("cannot write the list in ") + argv[2]);
+      }
       if (std::string(look.folder) == "street") {
         street_height = report.height;
         street_capital = report.capital_width;
