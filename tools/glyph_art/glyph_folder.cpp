@@ -112,6 +112,8 @@ FolderReport write_glyph_folder(const FreeType& freetype, const Look& look,
   report.height = height;
 
   const auto folder = alphabet / look.folder;
+  // Start empty: a picture left from an earlier set would name a byte the set no longer has.
+  std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   // Outlines eat into the side bearings; half an outline of extra room keeps neighbours'
   // outlines from merging without spreading a small font apart.
