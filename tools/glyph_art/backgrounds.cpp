@@ -1,8 +1,5 @@
 #include "backgrounds.hpp"
 
-#include <algorithm>
-#include <cmath>
-
 #include "canvas.hpp"
 #include "png_file.hpp"
 #include "shapes.hpp"
@@ -18,13 +15,6 @@ constexpr Rgb kPlateRim{34, 38, 44};
 constexpr Rgb kBoltFace{176, 180, 186};
 constexpr Rgb kBoltShadow{96, 100, 108};
 
-Rgb blend_rows(Rgb a, Rgb b, double t) {
-  const auto mix = [t](std::uint8_t p, std::uint8_t q) {
-    return static_cast<std::uint8_t>(std::lround(p + (q - p) * std::clamp(t, 0.0, 1.0)));
-  };
-  return Rgb{mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b)};
-}
-
 // The plate from plate_left to plate_right (which may lie beyond the canvas) seen through a
 // canvas of the given width. Every row is one colour away from the ends, so pieces cut
 // anywhere there join without a seam.
@@ -35,12 +25,12 @@ Canvas plate_view(FT_Library library, int width, int height, double plate_left,
   canvas.paint(cover_box(library, width, height, {plate_left, 0, plate_right, h, 8}), 0, 0,
                kPlateRim);
   canvas.paint(cover_box(library, width, height, {plate_left + 2, 2, plate_right - 2, h - 2, 6.5}),
-               0, 0, [&](int row) { return blend_rows(kPlateTop, kPlateBottom, row / h); });
+               0, 0, [&](int row) { return mix(kPlateTop, kPlateBottom, row / h); });
   canvas.paint(cover_box(library, width, height, {plate_left + 4, 4, plate_right - 4, h - 4, 5}), 0,
                0, kPlateRim);
   canvas.paint(
       cover_box(library, width, height, {plate_left + 5.5, 5.5, plate_right - 5.5, h - 5.5, 4}), 0,
-      0, [&](int row) { return blend_rows(kPlateTop, kPlateBottom, row / h); });
+      0, [&](int row) { return mix(kPlateTop, kPlateBottom, row / h); });
   for (double centre : {plate_left + 14.0, plate_right - 14.0}) {
     if (centre < 0 || centre > width) continue;
     const double mid = h / 2;

@@ -1,8 +1,17 @@
 #include "canvas.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace glyph_art {
+
+Rgb mix(Rgb a, Rgb b, double t) {
+  t = std::clamp(t, 0.0, 1.0);
+  const auto channel = [t](std::uint8_t p, std::uint8_t q) {
+    return static_cast<std::uint8_t>(std::lround(p + (q - p) * t));
+  };
+  return Rgb{channel(a.r, b.r), channel(a.g, b.g), channel(a.b, b.b)};
+}
 
 Canvas::Canvas(int width, int height)
     : width_(width), height_(height), rgba_(static_cast<std::size_t>(width) * height * 4, 0) {}

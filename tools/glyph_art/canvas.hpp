@@ -9,6 +9,9 @@ struct Rgb {
   std::uint8_t r = 0, g = 0, b = 0;
 };
 
+// The colour t of the way from a to b (t clamped to 0..1), for shading row by row.
+Rgb mix(Rgb a, Rgb b, double t);
+
 // Anti-aliased coverage, 0..255 per pixel, as FreeType renders it.
 struct Coverage {
   int width = 0;

@@ -63,23 +63,15 @@ int bottom_of(const GlyphInk& ink) {
   return bottom;
 }
 
-Rgb shade(const Look& look, double t) {
-  t = std::clamp(t, 0.0, 1.0);
-  const auto mix = [t](std::uint8_t a, std::uint8_t b) {
-    return static_cast<std::uint8_t>(std::lround(a + (b - a) * t));
-  };
-  return Rgb{mix(look.fill_top.r, look.fill_bottom.r), mix(look.fill_top.g, look.fill_bottom.g),
-             mix(look.fill_top.b, look.fill_bottom.b)};
-}
+// Rendered pictures share one height and one baseline, rows from the top.
+struct Cell {
+  int height;
+  int baseline;
+  double cap;  // height of the capitals above the baseline
+};
 
-}  // namespace
-
-FolderReport write_glyph_folder(const FreeType& freetype, const Look& look,
-                                const std::filesystem::path& alphabet) {
-  FaceSet faces(freetype, look.main, look.fallback, look.pixels);
-  const double cap = faces.cap_height();
-  FolderReport report;
-
+std::vector<Entry> render_entries(const FreeType& freetype, FaceSet& faces, const Look& look,
+                                  FolderReport& report) {
   const GlyphInk space = render_ink(freetype.get(), faces.main(), U' ', look.outline);
   std::vector<Entry> entries;
   for (unsigned char byte : bytes_of(look)) {
@@ -94,60 +86,79 @@ FolderReport write_glyph_folder(const FreeType& freetype, const Look& look,
                                  ? fit_plate_ink(freetype.get(), *face, ch, plate_width(byte))
                                  : render_ink(freetype.get(), *face, ch, look.outline)});
   }
+  return entries;
+}
 
+// Tall enough for the highest and the deepest glyph, so nothing is cut. Text laid on a
+// background gets as much room above the capitals as below the baseline, so that
+// centring the line centres its capitals.
+Cell cell_for(const std::vector<Entry>& entries, const Look& look, double cap) {
   int above = 0;
   int below = 0;
   for (const Entry& e : entries) {
     above = std::max(above, top_of(e.ink));
     below = std::max(below, bottom_of(e.ink));
   }
+  if (!look.caps_centred) return Cell{above + below, above, cap};
   const int cap_px = static_cast<int>(std::lround(cap));
-  int height = above + below;
-  int baseline = above;
-  if (look.caps_centred) {
-    const int margin = std::max(above - cap_px, below);
-    height = cap_px + 2 * margin;
-    baseline = margin + cap_px;
+  const int margin = std::max(above - cap_px, below);
+  return Cell{cap_px + 2 * margin, margin + cap_px, cap};
+}
+
+Canvas draw_entry(const Entry& e, const Look& look, const Cell& cell) {
+  const GlyphInk& ink = e.ink;
+  int origin = 0;
+  int width = 0;
+  if (look.plate) {
+    width = plate_width(e.byte);
+    origin = ink.fill.empty() ? 0 : (width - ink.fill.cover.width) / 2 - ink.fill.left;
+  } else {
+    int leftmost = ink.fill.empty() ? 0 : ink.fill.left;
+    int rightmost = ink.fill.empty() ? 0 : ink.fill.left + ink.fill.cover.width;
+    if (!ink.border.empty()) {
+      leftmost = std::min(leftmost, ink.border.left);
+      rightmost = std::max(rightmost, ink.border.left + ink.border.cover.width);
+    }
+    // Outlines eat into the side bearings; half an outline of extra room keeps
+    // neighbours' outlines from merging without spreading a small font apart.
+    const int gap = static_cast<int>(std::lround(look.outline / 2));
+    origin = std::max(0, -leftmost);
+    width = std::max({origin + ink.advance + gap, origin + rightmost, 1});
   }
-  report.height = height;
+  Canvas canvas(width, cell.height);
+  if (!ink.border.empty()) {
+    canvas.paint(ink.border.cover, origin + ink.border.left, cell.baseline - ink.border.top,
+                 look.border);
+  }
+  if (!ink.fill.empty()) {
+    const double cap_row = cell.baseline - cell.cap;
+    canvas.paint(
+        ink.fill.cover, origin + ink.fill.left, cell.baseline - ink.fill.top,
+        [&](int row) { return mix(look.fill_top, look.fill_bottom, (row - cap_row) / cell.cap); });
+  }
+  return canvas;
+}
+
+}  // namespace
+
+FolderReport write_glyph_folder(const FreeType& freetype, const Look& look,
+                                const std::filesystem::path& alphabet) {
+  FaceSet faces(freetype, look.main, look.fallback, look.pixels);
+  FolderReport report;
+  const std::vector<Entry> entries = render_entries(freetype, faces, look, report);
+  const Cell cell = cell_for(entries, look, faces.cap_height());
+  report.height = cell.height;
 
   const auto folder = alphabet / look.folder;
   // Start empty: a picture left from an earlier set would name a byte the set no longer has.
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
-  // Outlines eat into the side bearings; half an outline of extra room keeps neighbours'
-  // outlines from merging without spreading a small font apart.
-  const int gap = static_cast<int>(std::lround(look.outline / 2));
-  const auto letter_colour = [&](int row) { return shade(look, (row - (baseline - cap)) / cap); };
   for (const Entry& e : entries) {
-    const GlyphInk& ink = e.ink;
-    int origin = 0;
-    int width = 0;
-    if (look.plate) {
-      width = plate_width(e.byte);
-      origin = ink.fill.empty() ? 0 : (width - ink.fill.cover.width) / 2 - ink.fill.left;
-    } else {
-      int leftmost = ink.fill.empty() ? 0 : ink.fill.left;
-      int rightmost = ink.fill.empty() ? 0 : ink.fill.left + ink.fill.cover.width;
-      if (!ink.border.empty()) {
-        leftmost = std::min(leftmost, ink.border.left);
-        rightmost = std::max(rightmost, ink.border.left + ink.border.cover.width);
-      }
-      origin = std::max(0, -leftmost);
-      width = std::max({origin + ink.advance + gap, origin + rightmost, 1});
-    }
-    Canvas canvas(width, height);
-    if (!ink.border.empty()) {
-      canvas.paint(ink.border.cover, origin + ink.border.left, baseline - ink.border.top,
-                   look.border);
-    }
-    if (!ink.fill.empty()) {
-      canvas.paint(ink.fill.cover, origin + ink.fill.left, baseline - ink.fill.top, letter_colour);
-    }
+    const Canvas canvas = draw_entry(e, look, cell);
     const auto file = folder / (std::to_string(e.byte) + ".png");
     write_png(file, canvas);
     report.files.push_back(file);
-    if (e.byte >= 'A' && e.byte <= 'Z') report.capital_width += width / 26.0;
+    if (e.byte >= 'A' && e.byte <= 'Z') report.capital_width += canvas.width() / 26.0;
   }
   return report;
 }
