@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <stdexcept>
 #include <string>
 
@@ -21,6 +22,23 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::filesystem::path alphabet = argv[1];
+  // Every missing font is named before anything is drawn, so one apt-get fixes them all.
+  std::set<std::string> missing;
+  for (const glyph_art::Look& look : glyph_art::looks()) {
+    for (const glyph_art::FontFile& font : {look.main, look.fallback}) {
+      if (!std::filesystem::exists(font.path)) {
+        std::cerr << "glyph_art: font file " << font.path << " is missing (Debian package "
+                  << font.package << ")\n";
+        missing.insert(font.package);
+      }
+    }
+  }
+  if (!missing.empty()) {
+    std::cerr << "glyph_art: install the fonts with: apt-get install";
+    for (const std::string& package : missing) std::cerr << ' ' << package;
+    std::cerr << '\n';
+    return 1;
+  }
   try {
     const glyph_art::FreeType freetype;
     int street_height = 0;
