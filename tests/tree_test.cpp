@@ -153,6 +153,56 @@ INSTANTIATE_TEST_SUITE_P(Tree, FolderLook,
                                            look_case{"car", false, false}),
                          [](const auto& info) { return info.param.folder; });
 
+// Rows of a picture that hold ink, top and bottom.
+std::pair<int, int> inked_rows(const picture& pic) {
+  int top = pic.height;
+  int bottom = -1;
+  for (int y = 0; y < pic.height; ++y) {
+    for (int x = 0; x < pic.width; ++x) {
+      if (pic.alpha(x, y) < 128) continue;
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  return {top, bottom};
+}
+
+// Letters the main face lacks come from the fallback face, scaled to the same capitals.
+struct fallback_case {
+  std::string folder;
+  int borrowed;  // drawn from the fallback face
+  int native;    // its plain neighbour from the main face
+  bool same_top;
+  bool same_bottom;
+};
+
+void PrintTo(const fallback_case& c, std::ostream* os) {
+  *os << c.folder << " " << c.borrowed << " beside " << c.native;
+}
+
+class FallbackLetter : public ::testing::TestWithParam<fallback_case> {};
+
+TEST_P(FallbackLetter, SitsOnTheBaselineAtCapitalHeight) {
+  const fallback_case& c = GetParam();
+  const auto borrowed =
+      inked_rows(load_picture(kAlphabet / c.folder / (std::to_string(c.borrowed) + ".png")));
+  const auto native =
+      inked_rows(load_picture(kAlphabet / c.folder / (std::to_string(c.native) + ".png")));
+  ASSERT_GE(native.second, 0);
+  if (c.same_top) {
+    EXPECT_NEAR(borrowed.first, native.first, 1);
+  }
+  if (c.same_bottom) {
+    EXPECT_NEAR(borrowed.second, native.second, 1);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tree, FallbackLetter,
+                         ::testing::Values(fallback_case{"street", 146, 'E', true, true},  // AE
+                                           fallback_case{"car", 165, 'N', false, true},  // N tilde
+                                           fallback_case{"car", 128, 'C', true,
+                                                         false}));  // C cedilla
+
 TEST(CarFolder, HasAPictureExactlyAsWideAsThePlateTableForEachBytesOfWidth) {
   const auto sizes = sizes_in(kAlphabet / "car");
   std::vector<int> expected;
