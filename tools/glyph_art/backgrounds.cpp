@@ -1,8 +1,8 @@
-#include "backgrounds.hpp"
+#include "backgrounds.h"
 
-#include "canvas.hpp"
-#include "png_file.hpp"
-#include "shapes.hpp"
+#include "canvas.h"
+#include "png_file.h"
+#include "shapes.h"
 
 namespace glyph_art {
 namespace {

@@ -1,4 +1,4 @@
-#include "faces.hpp"
+#include "faces.h"
 
 #include FT_OUTLINE_H
 

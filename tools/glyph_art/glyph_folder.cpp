@@ -1,14 +1,14 @@
-#include "glyph_folder.hpp"
+#include "glyph_folder.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "cp850.hpp"
-#include "glyph_ink.hpp"
+#include "cp850.h"
+#include "glyph_ink.h"
 #include "glyphs/plate_width_table.h"
-#include "png_file.hpp"
+#include "png_file.h"
 
 namespace glyph_art {
 namespace {

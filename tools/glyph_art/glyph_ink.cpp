@@ -1,4 +1,4 @@
-#include "glyph_ink.hpp"
+#include "glyph_ink.h"
 
 #include FT_GLYPH_H
 #include FT_STROKER_H

@@ -1,4 +1,4 @@
-#include "looks.hpp"
+#include "looks.h"
 
 namespace glyph_art {
 namespace {

@@ -11,10 +11,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "backgrounds.hpp"
-#include "faces.hpp"
-#include "glyph_folder.hpp"
-#include "looks.hpp"
+#include "backgrounds.h"
+#include "faces.h"
+#include "glyph_folder.h"
+#include "looks.h"
 
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {

@@ -1,4 +1,4 @@
-#include "shapes.hpp"
+#include "shapes.h"
 
 #include FT_OUTLINE_H
 

@@ -1,10 +1,11 @@
-#pragma once
+#ifndef GLYPHRIG_TOOLS_GLYPH_ART_GLYPH_FOLDER_H_
+#define GLYPHRIG_TOOLS_GLYPH_ART_GLYPH_FOLDER_H_
 
 #include <filesystem>
 #include <vector>
 
-#include "faces.hpp"
-#include "looks.hpp"
+#include "faces.h"
+#include "looks.h"
 
 namespace glyph_art {
 
@@ -20,3 +21,5 @@ FolderReport write_glyph_folder(const FreeType& freetype, const Look& look,
                                 const std::filesystem::path& alphabet);
 
 }  // namespace glyph_art
+
+#endif  // GLYPHRIG_TOOLS_GLYPH_ART_GLYPH_FOLDER_H_

@@ -1,8 +1,9 @@
-#pragma once
+#ifndef GLYPHRIG_TOOLS_GLYPH_ART_BACKGROUNDS_H_
+#define GLYPHRIG_TOOLS_GLYPH_ART_BACKGROUNDS_H_
 
 #include <filesystem>
 
-#include "faces.hpp"
+#include "faces.h"
 
 namespace glyph_art {
 
@@ -23,3 +24,5 @@ void write_plates(const FreeType& freetype, const std::filesystem::path& alphabe
                   int glyph_height);
 
 }  // namespace glyph_art
+
+#endif  // GLYPHRIG_TOOLS_GLYPH_ART_BACKGROUNDS_H_

@@ -1,7 +1,8 @@
-#pragma once
+#ifndef GLYPHRIG_TOOLS_GLYPH_ART_GLYPH_INK_H_
+#define GLYPHRIG_TOOLS_GLYPH_ART_GLYPH_INK_H_
 
-#include "canvas.hpp"
-#include "faces.hpp"
+#include "canvas.h"
+#include "faces.h"
 
 namespace glyph_art {
 
@@ -28,3 +29,5 @@ GlyphInk render_ink(FT_Library library, Face& face, char32_t ch, double outline,
                     double x_scale = 1.0);
 
 }  // namespace glyph_art
+
+#endif  // GLYPHRIG_TOOLS_GLYPH_ART_GLYPH_INK_H_

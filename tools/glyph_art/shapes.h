@@ -1,9 +1,10 @@
-#pragma once
+#ifndef GLYPHRIG_TOOLS_GLYPH_ART_SHAPES_H_
+#define GLYPHRIG_TOOLS_GLYPH_ART_SHAPES_H_
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
-#include "canvas.hpp"
+#include "canvas.h"
 
 namespace glyph_art {
 
@@ -18,3 +19,5 @@ struct RoundedBox {
 Coverage cover_box(FT_Library library, int width, int height, const RoundedBox& box);
 
 }  // namespace glyph_art
+
+#endif  // GLYPHRIG_TOOLS_GLYPH_ART_SHAPES_H_

@@ -1,8 +1,9 @@
-#pragma once
+#ifndef GLYPHRIG_TOOLS_GLYPH_ART_PNG_FILE_H_
+#define GLYPHRIG_TOOLS_GLYPH_ART_PNG_FILE_H_
 
 #include <filesystem>
 
-#include "canvas.hpp"
+#include "canvas.h"
 
 namespace glyph_art {
 
@@ -10,3 +11,5 @@ namespace glyph_art {
 void write_png(const std::filesystem::path& path, const Canvas& canvas);
 
 }  // namespace glyph_art
+
+#endif  // GLYPHRIG_TOOLS_GLYPH_ART_PNG_FILE_H_

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef GLYPHRIG_TOOLS_GLYPH_ART_FACES_H_
+#define GLYPHRIG_TOOLS_GLYPH_ART_FACES_H_
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -62,3 +63,5 @@ class FaceSet {
 };
 
 }  // namespace glyph_art
+
+#endif  // GLYPHRIG_TOOLS_GLYPH_ART_FACES_H_

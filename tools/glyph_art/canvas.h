@@ -1,4 +1,5 @@
-#pragma once
+#ifndef GLYPHRIG_TOOLS_GLYPH_ART_CANVAS_H_
+#define GLYPHRIG_TOOLS_GLYPH_ART_CANVAS_H_
 
 #include <cstdint>
 #include <vector>
@@ -64,3 +65,5 @@ class Canvas {
 };
 
 }  // namespace glyph_art
+
+#endif  // GLYPHRIG_TOOLS_GLYPH_ART_CANVAS_H_

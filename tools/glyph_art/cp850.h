@@ -1,4 +1,5 @@
-#pragma once
+#ifndef GLYPHRIG_TOOLS_GLYPH_ART_CP850_H_
+#define GLYPHRIG_TOOLS_GLYPH_ART_CP850_H_
 
 // Console code page 850, the code page of the Western European consoles whose bytes
 // name the glyph pictures.
@@ -8,3 +9,5 @@ namespace glyph_art {
 char32_t cp850_to_unicode(unsigned char byte);
 
 }  // namespace glyph_art
+
+#endif  // GLYPHRIG_TOOLS_GLYPH_ART_CP850_H_

@@ -1,9 +1,10 @@
-#pragma once
+#ifndef GLYPHRIG_TOOLS_GLYPH_ART_LOOKS_H_
+#define GLYPHRIG_TOOLS_GLYPH_ART_LOOKS_H_
 
 #include <vector>
 
-#include "canvas.hpp"
-#include "faces.hpp"
+#include "canvas.h"
+#include "faces.h"
 
 namespace glyph_art {
 
@@ -24,3 +25,5 @@ struct Look {
 const std::vector<Look>& looks();
 
 }  // namespace glyph_art
+
+#endif  // GLYPHRIG_TOOLS_GLYPH_ART_LOOKS_H_
