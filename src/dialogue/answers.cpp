@@ -20,12 +20,11 @@ void discard_leftover(std::istream& in) {
 std::optional<int32_t> read_number(std::istream& in, std::ostream& out, int32_t low, int32_t high) {
   for (;;) {
     out.flush();
+    // Input that ends in white space is no answer; anything else that is not
+    // a number in range, a number too large to hold included, is a wrong one.
+    if ((in >> std::ws).eof()) return std::nullopt;
     int32_t value = 0;
-    if (in >> value) {
-      if (value >= low && value <= high) return value;
-    } else if (in.eof()) {
-      return std::nullopt;  // nothing but white space was left
-    }
+    if (in >> value && value >= low && value <= high) return value;
     out << "Please enter a correct number: ";
     in.clear();
     in.ignore(std::numeric_limits<int32_t>::max(), '\n');

@@ -46,6 +46,8 @@ TEST(ReadNumber, AcceptsOnlyWholeNumbersInRangeAndRetriesOnTheSameScreen) {
       {"9\n", std::nullopt, kRetry, ""},
       {"abc", std::nullopt, kRetry, ""},
       {"1", 1, "", ""},
+      {"99999999999", std::nullopt, kRetry, ""},  // still a wrong answer
+      {"-", std::nullopt, kRetry, ""},
   };
   for (const auto& c : cases) {
     std::istringstream in(c.input);
