@@ -30,6 +30,6 @@ example() {
 example large_tinted '1\n10\nWasted!\n'
 example chat_line '0\n3\nMeet me at the docks in five minutes\n'
 example menu_line '2\n16\nStart New Game\n'
-example street_sign '3\nGrove Street\n'
+example street_sign '3\nHarbour Road\n'
 example plate_fitted '4\nGlyphrig 2026\ny\n'
 example plate_fixed '4\nGlyphrig\nn\n'
