@@ -1,9 +1,24 @@
 #include "dialogue/colour_menu.h"
 
+#include <array>
 #include <ostream>
+#include <string_view>
 
 #include "dialogue/answers.h"
 #include "dialogue/menu_text.h"
+
+namespace {
+
+// The choice that asks for a typed code.
+constexpr int32_t kCustomColour = 8;
+
+// The tint of each menu choice, as the image tool takes it. Choices 0 and 8
+// hold a placeholder: 0 is never coloured and 8 is replaced by the typed code.
+constexpr std::array<std::string_view, 19> kPalette = {
+    "0",       "#b39564", "white",   "#a2d0ff", "#95bfea", "#0099ff", "#ffff6e",
+    "#ffa34f", "0",       "#eccbff", "#ff6312", "#61ff18", "#ffd26d", "#007b46",
+    "#3852ff", "#dd2c2c", "#ffb600", "#4941ff", "#7a8c8f",
+};
 
 void write_colour_menu(std::ostream& out) {
   out << kRule;
@@ -31,6 +46,8 @@ void write_colour_menu(std::ostream& out) {
   out << "Enter color number: ";
 }
 
+}  // namespace
+
 bool choose_colour(std::istream& in, std::ostream& out, const CommandRunner& run_command,
                    render_request& request) {
   run_command("cls");
@@ -43,7 +60,7 @@ bool choose_colour(std::istream& in, std::ostream& out, const CommandRunner& run
 
   // The code goes to the image tool as typed: the command layer never hands
   // it to a shell, so nothing in it is interpreted.
-  out << kColourCodePrompt;
+  out << "Use HTML (i.e. #ffc100) \nEnter the color code:";
   const auto code = read_word(in, out);
   if (!code) return false;
   request.colour_value = *code;
