@@ -21,12 +21,13 @@ class RealRun : public ::testing::Test {
     std::filesystem::remove(dir_.path() / "result.png");
   }
 
-  // Answers the dialogue with input; returns what the program wrote.
-  std::string run(const std::string& input) {
+  // Answers the dialogue with input; returns what the program wrote, its
+  // complaints and the tools' included.
+  std::string run(const std::string& input, bool expect_done = true) {
     dir_.write("answers.txt", input);
     capture("cd '" + dir_.path().string() + "' && ./glyphrig <answers.txt >said.txt 2>&1");
     const std::string said = dir_.read("said.txt");
-    EXPECT_NE(said.find("done"), std::string::npos) << said;
+    EXPECT_EQ(said.find("done") != std::string::npos, expect_done) << said;
     for (const char* piece : {"left.png", "mid.png", "right.png", "background.png"}) {
       EXPECT_FALSE(dir_.exists(std::string("alphabet/") + piece)) << piece << " left behind";
     }
@@ -102,6 +103,35 @@ TEST_F(RealRun, TooLongFittedPlateLeavesTheBareStrip) {
   const std::string said = run("4\nWWWWWWWWWWWWWWWW\ny\n");
   EXPECT_NE(said.find("too long"), std::string::npos) << said;
   EXPECT_EQ(result_size(), (picture_size{16 * 22, tree_size("car/87.png").height}));
+}
+
+TEST_F(RealRun, TypedUtf8DrawsTheCodePage850Glyphs) {
+  run("1\n0\n\xC3\x84\xC3\x96\xC3\x9C \xC3\x9F\xE2\x82\xAC\n");  // "ÄÖÜ ß€"
+  std::string expected_strip = "cd '" + dir_.path().string() + "' && convert";
+  for (int byte : {142, 153, 154, 32, 225, 63}) {
+    expected_strip += " alphabet/large/" + std::to_string(byte) + ".png";
+  }
+  capture(expected_strip + " +append expected.png");
+  EXPECT_EQ(capture("cd '" + dir_.path().string() +
+                    "' && compare -metric AE result.png expected.png null: 2>&1"),
+            "0");
+}
+
+TEST_F(RealRun, AnAccentedCapitalIsAsWideOnThePlateAsItsTableSays) {
+  run("4\n\xC3\x84\ny\n");  // "Ä", byte 142
+  const picture_size left = tree_size("car/background_left.png");
+  const int right = tree_size("car/background_right.png").width;
+  EXPECT_EQ(plate_width_table[142], 12);
+  EXPECT_EQ(result_size(), (picture_size{left.width + right - 202 + 12, left.height}));
+}
+
+// Debian's ImageMagick allows pictures 16,384 pixels wide; 500 W of the large
+// font, 33 pixels each, are wider.
+TEST_F(RealRun, APictureTooWideForImageMagicksPolicyIsRefusedAndNothingIsLeft) {
+  dir_.write("result.png", "an earlier picture");
+  const std::string said = run("1\n0\n" + std::string(500, 'W') + "\n", false);
+  EXPECT_NE(said.find("exceeds limit"), std::string::npos) << said;
+  EXPECT_FALSE(dir_.exists("result.png"));
 }
 
 class FittedPlate : public RealRun, public ::testing::WithParamInterface<std::string> {};

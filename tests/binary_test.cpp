@@ -25,6 +25,7 @@ const std::string kProgram = "'" GLYPHRIG_BINARY "'";
 class Binary : public ::testing::Test {
  protected:
   Binary() {
+    write_tree_skeleton(dir_);
     dir_.write("imagemagick/convert.exe", recording_tool("convert"), true);
     dir_.write("imagemagick/composite.exe", recording_tool("composite"), true);
     dir_.write("alphabet/remove_temp.sh", recording_tool("remove_temp"));
@@ -61,23 +62,6 @@ TEST_F(Binary, DrawsALargeTintedLine) {
   EXPECT_EQ(result.errors, "");
   // Not a terminal: the screen is never cleared.
   EXPECT_EQ(result.output, kFontScreen + kColourScreen + kTextPrompt + kWorking + kDone);
-}
-
-TEST_F(Binary, ClearsARealTerminalBeforeEachMenu) {
-  // script(1) gives the program a terminal of its own for its output.
-  const outcome result = run("1\n10\nGo now\n", "script -qec " + kProgram + " /dev/null");
-  ASSERT_EQ(result.status, 0);
-  const std::string& output = result.output;
-  const std::string clear = "\x1b[H\x1b[2J\x1b[3J";
-  // The terminal echoes the typed answers wherever they fall, so only the
-  // clears themselves are counted: one before each of the two menus.
-  const size_t first = output.find(clear + " ---");
-  ASSERT_NE(first, std::string::npos) << output;
-  const size_t second = output.find(clear + " ---", first + 1);
-  ASSERT_NE(second, std::string::npos) << output;
-  EXPECT_LT(output.find("Enter font type number: "), second);
-  EXPECT_EQ(output.find(clear, second + 1), std::string::npos);
-  EXPECT_NE(output.find("done"), std::string::npos);
 }
 
 TEST_F(Binary, FitsAPlateAndCleansUp) {
@@ -142,34 +126,57 @@ TEST_F(Binary, EndOfInputAtAnyPromptRunsNothingAndExitsWithOne) {
   }
 }
 
-TEST_F(Binary, AnEarlierPictureIsGoneBeforeTheStrip) {
+TEST_F(Binary, AStripThatMakesNoPictureLeavesNoOldOneAndDoesNotSayDone) {
   dir_.write("result.png", "an earlier picture");
-  const outcome result = run("3\n\n");
-  EXPECT_EQ(result.status, 0);
+  dir_.write("imagemagick/convert.exe", "#!/bin/sh\necho convert: no picture for you >&2\n", true);
+  const outcome result = run("3\nMain St\n");
+  EXPECT_EQ(result.status, 1);
   EXPECT_FALSE(dir_.exists("result.png"));
-  EXPECT_EQ(result.calls,
-            "convert [+append] [result.png]\n"
-            "composite [-gravity] [center] [result.png] [alphabet/street/background_street.png] "
-            "[result.png]\n"
-            "remove_temp\n");
+  EXPECT_EQ(result.calls, "remove_temp\n");
+  EXPECT_EQ(result.output, kFontScreen + kTextPrompt + kWorking);
+  EXPECT_EQ(result.errors, "convert: no picture for you\n");
 }
 
 TEST_F(Binary, TextComesBeforeWhatTheToolsWriteToTheSameOutput) {
-  dir_.write("imagemagick/convert.exe", "#!/bin/sh\necho tool-output\n", true);
+  dir_.write("imagemagick/convert.exe",
+             "#!/bin/sh\necho tool-output\nfor a; do last=$a; done\n: > \"$last\"\n", true);
   const outcome result = run("0\n0\nA\n");
   const std::string tail = "\nWorking...\n\ntool-output\ndone\n";
   EXPECT_EQ(result.output.substr(result.output.size() - tail.size()), tail);
 }
 
-TEST_F(Binary, AMissingToolIsNamedAndTheRunGoesOn) {
-  std::filesystem::remove(dir_.path() / "imagemagick/convert.exe");
-  const outcome result = run("0\n0\nA\n", "PATH=/nonexistent " + kProgram);
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.errors,
-            "glyphrig: cannot run \"imagemagick/convert\": not found; install ImageMagick "
-            "(Debian: apt-get install imagemagick)\n");
-  EXPECT_EQ(result.calls, "remove_temp\n");
-  EXPECT_EQ(result.output, kFontScreen + kColourScreen + kTextPrompt + kWorking + kDone);
+TEST_F(Binary, ToolsThatCannotBeStartedGetOneClearLineAndTheRunEnds) {
+  const std::string not_found =
+      "glyphrig: cannot run \"imagemagick/convert\": not found; install ImageMagick "
+      "(Debian: apt-get install imagemagick)\n";
+  // 100,000 glyph paths make a command line of about three megabytes, more
+  // than Linux takes with the usual 8 MB stack.
+  const std::string too_long =
+      "glyphrig: the text is too long to hand to the image tool: its command line of 2300043 "
+      "bytes is more than this system accepts\n";
+  const struct {
+    const char* name;
+    std::string input;
+    std::string program;
+    std::string errors;
+  } cases[] = {
+      {"no convert anywhere", "0\n0\nA\n", "PATH=/nonexistent " + kProgram, not_found},
+      {"a line too long for one command", "0\n0\n" + std::string(100'000, 'A') + "\n",
+       "ulimit -s 8192 && " + kProgram, too_long},
+  };
+  for (const auto& c : cases) {
+    if (c.program.starts_with("PATH")) {
+      std::filesystem::remove(dir_.path() / "imagemagick/convert.exe");
+    }
+    dir_.write("result.png", "an earlier picture");
+    const outcome result = run(c.input, c.program);
+    EXPECT_EQ(result.status, 1) << c.name;
+    EXPECT_EQ(result.errors, c.errors) << c.name;
+    EXPECT_EQ(result.calls, "remove_temp\n") << c.name;
+    EXPECT_EQ(result.output, kFontScreen + kColourScreen + kTextPrompt + kWorking) << c.name;
+    EXPECT_FALSE(dir_.exists("result.png")) << c.name;
+    std::filesystem::remove(dir_.path() / "calls.log");
+  }
 }
 
 }  // namespace

@@ -45,7 +45,20 @@ current_dir_in::current_dir_in(const fs::path& path) : previous_(fs::current_pat
 
 current_dir_in::~current_dir_in() { fs::current_path(previous_); }
 
+void write_tree_skeleton(const scratch_dir& dir) {
+  for (const char* font : {"normal", "large", "menu", "street", "car"}) {
+    fs::create_directories(dir.path() / "alphabet" / font);
+  }
+  for (const char* background :
+       {"street/background_street.png", "car/background_car.png", "car/background_left.png",
+        "car/background_middle.png", "car/background_right.png"}) {
+    dir.write(std::string("alphabet/") + background, "");
+  }
+}
+
 std::string recording_tool(std::string_view name) {
   return "#!/bin/sh\n{ printf '%s' '" + std::string(name) +
-         "'; for a in \"$@\"; do printf ' [%s]' \"$a\"; done; printf '\\n'; } >> calls.log\n";
+         "'; for a in \"$@\"; do printf ' [%s]' \"$a\"; done; printf '\\n'; } >> calls.log\n"
+         "for a in \"$@\"; do last=$a; done\n"
+         "case $last in *.png) : > \"$last\" ;; esac\n";
 }

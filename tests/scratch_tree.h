@@ -37,9 +37,14 @@ class current_dir_in {
   std::filesystem::path previous_;
 };
 
+// The folders and backgrounds a run checks for before it draws, all empty:
+// enough for runs whose tools only record.
+void write_tree_skeleton(const scratch_dir& dir);
+
 // A shell script that stands in for a tool: it appends one line to calls.log
 // in the working directory, the given name followed by each argument it got
-// in brackets, and does nothing else.
+// in brackets, and writes an empty file at its last argument when that names
+// a picture, as the tool would write its output.
 std::string recording_tool(std::string_view name);
 
 #endif  // GLYPHRIG_TESTS_SCRATCH_TREE_H_

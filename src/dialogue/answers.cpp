@@ -4,6 +4,8 @@
 #include <limits>
 #include <ostream>
 
+#include "dialogue/console_text.h"
+
 namespace {
 
 // What the previous answer left on its line is thrown away, up to this many
@@ -36,7 +38,7 @@ std::optional<std::string> read_text_line(std::istream& in, std::ostream& out) {
   discard_leftover(in);
   std::string line;
   if (!std::getline(in, line)) return std::nullopt;
-  return line;
+  return console_text_bytes(std::move(line));
 }
 
 std::optional<std::string> read_word(std::istream& in, std::ostream& out) {

@@ -33,11 +33,26 @@ bool ask_text_line(std::istream& in, std::ostream& out, render_request& request)
   return true;
 }
 
-// A strip command that fails must not leave an earlier run's picture behind
-// looking like this run's result.
+// A run that fails must not leave an earlier run's picture behind looking
+// like this run's result.
 void remove_old_result() {
   std::error_code ignored;
   std::filesystem::remove(std::filesystem::path(kResultPicture), ignored);
+}
+
+bool picture_made() {
+  std::error_code ignored;
+  return std::filesystem::exists(std::filesystem::path(kResultPicture), ignored);
+}
+
+// Nothing more can be drawn: whoever failed has said why (the tree check, the
+// command layer or the image tool). The run still cleans up and leaves the
+// message on the screen for a moment, but it does not say "done".
+int no_picture(std::ostream& out, const CommandRunner& run_command, const Pause& pause) {
+  run_command(std::string(kCleanUpScript));
+  out.flush();
+  pause(3000ms);
+  return 1;
 }
 
 }  // namespace
@@ -69,15 +84,22 @@ int run_glyphrig(std::istream& in, std::ostream& out, const CommandRunner& run_c
   out << "Working...\n" << std::flush;
   end_block(out);
 
-  // 5. The glyphs, joined side by side into result.png.
-  const glyph_pass_result pass = glyph_pass(request);
+  // 5. The tree must hold what this run reads; the old picture goes either way.
   remove_old_result();
-  run_command(strip_command(pass.glyph_list));
+  if (const auto missing = missing_tree_part(request)) {
+    out << *missing << '\n';
+    return no_picture(out, run_command, pause);
+  }
 
-  // 6. The tint or the street sign.
+  // 6. The glyphs, joined side by side into result.png.
+  const glyph_pass_result pass = glyph_pass(request);
+  run_command(strip_command(pass.glyph_list));
+  if (!picture_made()) return no_picture(out, run_command, pause);
+
+  // 7. The tint or the street sign.
   if (const auto command = tint_or_sign_command(request)) run_command(*command);
 
-  // 7. The plate background.
+  // 8. The plate background.
   if (request.font_kind == kCarFont) {
     const plate_plan plan = plate_commands(request.auto_adjust, pass.text_width);
     for (const std::string& command : plan.commands) run_command(command);
@@ -87,7 +109,7 @@ int run_glyphrig(std::istream& in, std::ostream& out, const CommandRunner& run_c
     }
   }
 
-  // 8. Clean up and say so.
+  // 9. Clean up and say so.
   run_command(std::string(kCleanUpScript));
   out << "done\n" << std::flush;
   pause(900ms);

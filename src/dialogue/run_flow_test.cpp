@@ -35,6 +35,8 @@ run_record run(const std::string& input) {
   const CommandRunner runner = [&](const std::string& command) {
     record.commands.push_back(command);
     record.command_offsets.push_back(out.str().size());
+    // The tools write their output; the run checks that the strip made one.
+    if (command.ends_with(" result.png")) std::ofstream("result.png") << "a picture";
   };
   const Pause pause = [&](std::chrono::milliseconds ms) {
     record.pauses.push_back(static_cast<int>(ms.count()));
@@ -56,6 +58,8 @@ std::string strip(const std::string& glyph_list) {
 
 class RunFlow : public ::testing::Test {
  protected:
+  RunFlow() { write_tree_skeleton(dir_); }
+
   scratch_dir dir_;
   current_dir_in cwd_{dir_.path()};
 };
@@ -126,6 +130,15 @@ TEST_F(RunFlow, WholeDialoguesWriteTheirScreensAndRunTheirCommands) {
         strip(glyphs("car", {87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 73})),
         kConvert + "alphabet/car/background_right.png alphabet/right.png",
         kConvert + "alphabet/car/background_left.png alphabet/left.png", kCleanUp}},
+      {"a plate typed in UTF-8: the width of byte 142 is 12",
+       "4\n\xC3\x84\ny\n",
+       kPlatePrompts + kFitPrompt + kWorking + kDone,
+       {"cls", strip(glyphs("car", {142})),
+        kConvert + "alphabet/car/background_left.png -crop -101+0 alphabet/left.png",
+        kConvert + "alphabet\\car\\background_right.png -crop +89+0 alphabet/right.png",
+        kConvert + "alphabet/left.png alphabet/right.png +append alphabet/background.png",
+        "imagemagick\\composite.exe -gravity center result.png alphabet/background.png result.png",
+        kCleanUp}},
       {"a line end missing at the end of input",
        "1\n0\nHello",
        kColourScreen + kTextPrompt + kWorking + kDone,
@@ -158,6 +171,14 @@ TEST_F(RunFlow, TakesTheTextAfterMoreThanAThousandLeftoverCharacters) {
   EXPECT_EQ(record.commands.at(1), strip(glyphs("street", {65, 66})));
 }
 
+TEST_F(RunFlow, AHundredThousandByteLineNamesAPictureForEachByte) {
+  const run_record record = run("0\n0\n" + std::string(100'000, 'x') + "\n");
+  ASSERT_EQ(record.commands.size(), 4u);
+  const std::string one = "alphabet/normal/120.png ";
+  EXPECT_EQ(record.commands[2].size(), kConvert.size() + 100'000 * one.size() + 19);
+  EXPECT_EQ(record.commands[2].substr(kConvert.size(), 2 * one.size()), one + one);
+}
+
 TEST_F(RunFlow, EndOfInputAtAnyPromptEndsTheRunWithoutRunningAnything) {
   const std::pair<const char*, std::string> cases[] = {
       {"", kFontScreen},
@@ -182,20 +203,65 @@ TEST_F(RunFlow, EndOfInputAtAnyPromptEndsTheRunWithoutRunningAnything) {
   }
 }
 
-TEST_F(RunFlow, RemovesAnEarlierPictureBeforeTheStrip) {
+TEST_F(RunFlow, AMissingPartOfTheTreeIsNamedAndNothingIsDrawn) {
+  const std::string hint =
+      "): start glyphrig in the folder unpacked from its archive, which holds alphabet/ and "
+      "imagemagick/.\n";
+  const struct {
+    const char* input;
+    const char* removed;
+    std::string screens;
+    std::string message;
+  } cases[] = {
+      {"2\n0\nA\n", "alphabet/menu", kColourScreen + kTextPrompt,
+       "Missing alphabet/menu/ (the glyph pictures of this font"},
+      {"3\nA\n", "alphabet/street/background_street.png", kTextPrompt,
+       "Missing alphabet/street/background_street.png (a background picture"},
+      {"4\nA\nn\n", "alphabet/car/background_car.png", kPlatePrompts + kFitPrompt,
+       "Missing alphabet/car/background_car.png (a background picture"},
+      {"4\nA\ny\n", "alphabet/car/background_middle.png", kPlatePrompts + kFitPrompt,
+       "Missing alphabet/car/background_middle.png (a background picture"},
+  };
+  for (const auto& c : cases) {
+    write_tree_skeleton(dir_);
+    std::filesystem::remove_all(c.removed);
+    std::ofstream("result.png") << "an earlier picture";
+    const run_record record = run(c.input);
+    EXPECT_EQ(record.status, 1) << c.removed;
+    EXPECT_EQ(record.output, kFontScreen + c.screens + kWorking + c.message + hint) << c.removed;
+    EXPECT_EQ(record.commands.back(), kCleanUp) << c.removed;
+    EXPECT_EQ(record.commands.end()[-2], "cls") << c.removed;
+    EXPECT_EQ(record.pauses, std::vector<int>{3000}) << c.removed;
+    EXPECT_FALSE(std::filesystem::exists("result.png")) << c.removed;
+  }
+}
+
+TEST_F(RunFlow, OnlyTheBackgroundsThatTheRunReadsMustBeThere) {
+  std::filesystem::remove("alphabet/car/background_car.png");
+  std::filesystem::remove("alphabet/street/background_street.png");
+  EXPECT_EQ(run("4\nA\ny\n").status, 0);
+  EXPECT_EQ(run("1\n0\nA\n").status, 0);
+}
+
+TEST_F(RunFlow, AStripThatMakesNoPictureEndsTheRunWithoutDone) {
   std::ofstream("result.png") << "an earlier picture";
-  bool existed_at_strip = true;
-  std::istringstream in("3\n\n");
+  std::vector<std::string> commands;
+  std::istringstream in("4\nAB\ny\n");
   std::ostringstream out;
-  run_glyphrig(
+  std::vector<int> pauses;
+  const int status = run_glyphrig(
       in, out,
       [&](const std::string& command) {
-        if (command.find("+append result.png") != std::string::npos) {
-          existed_at_strip = std::filesystem::exists("result.png");
+        if (command.ends_with("+append result.png")) {
+          EXPECT_FALSE(std::filesystem::exists("result.png"));
         }
+        commands.push_back(command);
       },
-      [](std::chrono::milliseconds) {});
-  EXPECT_FALSE(existed_at_strip);
+      [&](std::chrono::milliseconds ms) { pauses.push_back(static_cast<int>(ms.count())); });
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(out.str(), kFontScreen + kPlatePrompts + kFitPrompt + kWorking);
+  EXPECT_EQ(commands, (std::vector<std::string>{"cls", strip(glyphs("car", {65, 66})), kCleanUp}));
+  EXPECT_EQ(pauses, std::vector<int>{3000});
 }
 
 }  // namespace

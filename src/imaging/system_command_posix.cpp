@@ -152,7 +152,13 @@ void run_system_command(const std::string& command_line, std::ostream& console,
     return;
   }
   const launch& what = std::get<launch>(resolved);
-  if (const int error = start_and_wait(what)) {
+  const int error = start_and_wait(what);
+  if (error == E2BIG) {
+    // Only a long text line makes a long command line.
+    errors << "glyphrig: the text is too long to hand to the image tool: its command line of "
+           << command_line.size() << " bytes is more than this system accepts\n"
+           << std::flush;
+  } else if (error != 0) {
     errors << "glyphrig: cannot run \"" << what.argv.front() << "\": " << std::strerror(error)
            << '\n'
            << std::flush;

@@ -1,7 +1,11 @@
 #ifndef GLYPHRIG_IMAGING_WORKING_TREE_H_
 #define GLYPHRIG_IMAGING_WORKING_TREE_H_
 
+#include <optional>
+#include <string>
 #include <string_view>
+
+#include "dialogue/render_request.h"
 
 // Paths in the working tree, relative to the working directory and written
 // with the separators the command lines use. The tools and the clean-up
@@ -16,5 +20,13 @@ inline constexpr std::string_view kResultPicture = "result.png";
 
 inline constexpr std::string_view kStreetBackground = "alphabet/street/background_street.png";
 inline constexpr std::string_view kFixedPlate = "alphabet/car/background_car.png";
+inline constexpr std::string_view kPlateLeft = "alphabet/car/background_left.png";
+inline constexpr std::string_view kPlateMiddle = "alphabet/car/background_middle.png";
+inline constexpr std::string_view kPlateRight = "alphabet/car/background_right.png";
+
+// Whether the working directory lacks a folder or a background that this
+// run's commands read; if so, the one line that says what is missing and how
+// to get it. The tools themselves are found, or missed, by the command layer.
+std::optional<std::string> missing_tree_part(const render_request& request);
 
 #endif  // GLYPHRIG_IMAGING_WORKING_TREE_H_

@@ -1,0 +1,4 @@
+#include "dialogue/console_text.h"
+
+// The console already delivers its code page's bytes.
+std::string console_text_bytes(std::string typed) { return typed; }

@@ -1,0 +1,42 @@
+#include "imaging/working_tree.h"
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "dialogue/font_menu.h"
+
+namespace {
+
+std::vector<std::string_view> backgrounds_for(const render_request& request) {
+  switch (request.font_kind) {
+    case kStreetFont:
+      return {kStreetBackground};
+    case kCarFont:
+      if (request.auto_adjust) return {kPlateLeft, kPlateMiddle, kPlateRight};
+      return {kFixedPlate};
+    default:
+      return {};
+  }
+}
+
+std::string missing(std::string_view path, std::string_view what) {
+  return "Missing " + std::string(path) + " (" + std::string(what) +
+         "): start glyphrig in the folder unpacked from its archive, which holds alphabet/ and "
+         "imagemagick/.";
+}
+
+}  // namespace
+
+std::optional<std::string> missing_tree_part(const render_request& request) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(request.font_folder, error)) {
+    return missing(request.font_folder, "the glyph pictures of this font");
+  }
+  for (std::string_view background : backgrounds_for(request)) {
+    if (!std::filesystem::is_regular_file(background, error)) {
+      return missing(background, "a background picture");
+    }
+  }
+  return std::nullopt;
+}
