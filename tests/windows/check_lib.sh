@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Windows checks: counts checks and reports each failure with
 # what was expected and what came.
 glyphrig_passed=0
