@@ -8,6 +8,9 @@ glyphrig_packages=(
   imagemagick
   libfreetype-dev libpng-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-bebas-neue fonts-league-spartan fonts-roadgeek fonts-opendin
+  # glyphrig.exe: the cross compilers, Wine to run it, tools that read it back, unzip for its archive
+  gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine64 icoutils libimage-exiftool-perl unzip
 )
 
 glyphrig_install_missing() {

@@ -3,7 +3,6 @@
 
 #include <iostream>
 #include <string>
-#include <thread>
 
 #include "dialogue/run_flow.h"
 #include "imaging/system_command.h"
@@ -12,8 +11,5 @@ int main() {
   const CommandRunner run_command = [](const std::string& command_line) {
     run_system_command(command_line, std::cout, std::cerr);
   };
-  const Pause pause = [](std::chrono::milliseconds duration) {
-    std::this_thread::sleep_for(duration);
-  };
-  return run_glyphrig(std::cin, std::cout, run_command, pause);
+  return run_glyphrig(std::cin, std::cout, run_command, pause_console);
 }

@@ -1,6 +1,7 @@
 #ifndef GLYPHRIG_IMAGING_SYSTEM_COMMAND_H_
 #define GLYPHRIG_IMAGING_SYSTEM_COMMAND_H_
 
+#include <chrono>
 #include <iosfwd>
 #include <string>
 
@@ -11,5 +12,8 @@
 // line on `errors` that says so, and the run goes on.
 void run_system_command(const std::string& command_line, std::ostream& console,
                         std::ostream& errors);
+
+// Waits the given time with the console left as it is.
+void pause_console(std::chrono::milliseconds duration);
 
 #endif  // GLYPHRIG_IMAGING_SYSTEM_COMMAND_H_

@@ -16,6 +16,7 @@
 #include <optional>
 #include <ostream>
 #include <string_view>
+#include <thread>
 #include <variant>
 #include <vector>
 
@@ -164,3 +165,5 @@ void run_system_command(const std::string& command_line, std::ostream& console,
            << std::flush;
   }
 }
+
+void pause_console(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }

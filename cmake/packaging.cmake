@@ -1,0 +1,52 @@
+# The release archives: one folder, glyphrig-<version>-<system>/, that holds
+# the program beside its working tree. Unpack it, enter it, run the program.
+#   Linux:   cmake --build --preset default && cpack --preset default
+#   Windows: the same for the default preset first (it draws the glyph
+#            pictures), then cmake --build --preset windows && cpack --preset windows
+
+# The glyph pictures are drawn by a host tool, so a cross build takes them
+# from the native build's tree.
+set(GLYPHRIG_ALPHABET_DIR ${GLYPHRIG_TREE}/alphabet
+    CACHE PATH "The drawn alphabet/ folder (glyph pictures and backgrounds) to package")
+
+if(WIN32)
+  set(glyphrig_clean_up remove_temp.bat)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME win64)
+else()
+  set(glyphrig_clean_up remove_temp.sh)
+  set(CPACK_GENERATOR TGZ)
+  set(CPACK_SYSTEM_NAME ${CMAKE_SYSTEM_NAME})
+endif()
+
+install(TARGETS glyphrig RUNTIME DESTINATION .)
+
+set(glyphrig_font_folders normal large menu street car)
+install(CODE "
+  foreach(folder ${glyphrig_font_folders})
+    if(NOT IS_DIRECTORY \"${GLYPHRIG_ALPHABET_DIR}/\${folder}\")
+      message(FATAL_ERROR \"The glyph pictures are missing from ${GLYPHRIG_ALPHABET_DIR}/: \"
+                          \"build the default preset first (cmake --preset default && \"
+                          \"cmake --build --preset default), which draws them.\")
+    endif()
+  endforeach()")
+foreach(folder ${glyphrig_font_folders})
+  install(DIRECTORY ${GLYPHRIG_ALPHABET_DIR}/${folder} DESTINATION alphabet)
+endforeach()
+install(PROGRAMS tree/alphabet/${glyphrig_clean_up} DESTINATION alphabet)
+install(FILES tree/imagemagick/README.txt DESTINATION imagemagick)
+
+install(FILES README.md NOTICE.txt DESTINATION .)
+install(DIRECTORY docs/images DESTINATION docs)
+# The licences of the fonts that the pictures and the icon are drawn from.
+foreach(package fonts-dejavu-core fonts-dejavu-extra fonts-bebas-neue fonts-league-spartan
+                fonts-roadgeek fonts-opendin)
+  install(FILES /usr/share/doc/${package}/copyright DESTINATION licenses RENAME ${package}.txt)
+endforeach()
+
+set(CPACK_PACKAGE_NAME glyphrig)
+set(CPACK_PACKAGE_VENDOR "the Glyphrig developers")
+set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME})
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The Windows part of ./test, after the native builds: cross-builds
+# glyphrig.exe, makes both release archives, reads the program file back,
+# runs the program under Wine, and checks the archives. Says how long each
+# step took; fails when any check fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+now() { echo $(($(date +%s%N) / 1000000)); }
+seconds_since() { awk -v ms=$(($(now) - $1)) 'BEGIN { printf "%.1f", ms / 1000 }'; }
+start=$(now)
+
+step=$(now)
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+build_time=$(seconds_since "$step")
+
+step=$(now)
+cpack --preset default >/dev/null
+cpack --preset windows >/dev/null
+package_time=$(seconds_since "$step")
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
+
+# A Wine prefix of this run's own, made before the first program starts so
+# that no check waits for it. No display: the program is a console program,
+# and Wine is kept from offering to install Mono or Gecko.
+step=$(now)
+export WINEPREFIX=$PWD/build-windows/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+rm -rf "$WINEPREFIX"
+wine wineboot --init >/dev/null 2>&1
+wine_time=$(seconds_since "$step")
+
+step=$(now)
+export GLYPHRIG_CHECK_TALLY=build-windows/check-tally
+rm -f "$GLYPHRIG_CHECK_TALLY"
+broken=0
+tests/windows/check_program_file.sh build-windows/glyphrig.exe "$version" || broken=1
+tests/windows/check_wine_runs.sh build-windows/glyphrig.exe build-windows/tests/windows \
+  build/tree/alphabet tree/alphabet build/glyphrig || broken=1
+tests/windows/check_archives.sh "build-windows/glyphrig-$version-win64.zip" \
+  "build/glyphrig-$version-Linux.tar.gz" build/tree/alphabet build-windows/tests/windows ||
+  broken=1
+wineserver -k || true
+check_time=$(seconds_since "$step")
+
+echo "windows part: $(seconds_since "$start") s (cross build $build_time s, archives" \
+  "$package_time s, Wine prefix $wine_time s, checks $check_time s)"
+read -r passed failed < <(awk '{p += $1; f += $2} END {print p + 0, f + 0}' \
+  "$GLYPHRIG_CHECK_TALLY" 2>/dev/null || echo "0 0")
+echo "windows checks: $passed passed, $failed failed"
+if [ "$broken" -ne 0 ] || [ "$failed" -ne 0 ]; then
+  echo "windows checks FAILED (see FAIL lines above)" >&2
+  exit 1
+fi

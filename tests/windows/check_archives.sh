@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Lists the two release archives and checks what they hold, then does what a
+# user does: unpack, enter the folder, run the program.
+#   check_archives.sh WINDOWS_ZIP LINUX_TGZ ALPHABET_DIR STAND_INS_DIR
+# ALPHABET_DIR is the drawn tree the archives were made from; STAND_INS_DIR
+# holds the recording convert.exe and composite.exe. Wine comes set up by the
+# caller (WINEPREFIX, WINEDEBUG).
+set -euo pipefail
+source "$(dirname "$0")/check_lib.sh"
+zip=$(realpath "$1")
+tgz=$(realpath "$2")
+alphabet=$(realpath "$3")
+stand_ins=$(realpath "$4")
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+fonts=(normal large menu street car)
+licences=(fonts-bebas-neue fonts-dejavu-core fonts-dejavu-extra fonts-league-spartan
+  fonts-opendin fonts-roadgeek)
+
+# check_listing NAME LISTING TOP PROGRAM CLEAN_UP OTHER_CLEAN_UP
+check_listing() {
+  local name=$1 listing=$2 top=$3 program=$4 clean_up=$5 other=$6 font file
+  expect_eq "$name: everything inside $top/" "$(grep -v "^$top/" <<<"$listing" || true)" ""
+  local required=("$program" "alphabet/$clean_up" imagemagick/README.txt README.md NOTICE.txt
+    alphabet/street/background_street.png alphabet/car/background_{car,left,middle,right}.png)
+  for file in "${licences[@]}"; do required+=("licenses/$file.txt"); done
+  for file in "${required[@]}"; do
+    expect "$name: holds $file" grep -qxF "$top/$file" <<<"$listing"
+  done
+  expect "$name: has no $other" test -z "$(grep -F "/$other" <<<"$listing" || true)"
+  # Every picture of the drawn tree, and nothing else, in each font folder.
+  for font in "${fonts[@]}"; do
+    expect_eq "$name: the pictures of alphabet/$font/" \
+      "$(sed -n "s|^$top/alphabet/$font/\(.\+\)$|\1|p" <<<"$listing" | sort)" \
+      "$(cd "$alphabet/$font" && ls | sort)"
+  done
+}
+
+# The Windows archive.
+listing=$(unzip -Z1 "$zip")
+check_listing "zip" "$listing" glyphrig-2.0.1-win64 glyphrig.exe remove_temp.bat remove_temp.sh
+unzip -q "$zip" -d "$scratch/windows"
+folder=$scratch/windows/glyphrig-2.0.1-win64
+expect_eq "zip: the clean-up script keeps CR LF line ends" \
+  "$(grep -c $'\r$' "$folder/alphabet/remove_temp.bat")" "$(wc -l <"$folder/alphabet/remove_temp.bat")"
+cp "$stand_ins/convert.exe" "$stand_ins/composite.exe" "$folder/imagemagick/"
+status=0
+output=$(cd "$folder" && printf '3\r\nHarbour Rd\r\n' | wine glyphrig.exe 2>&1) || status=$?
+expect_eq "zip: unpacked, glyphrig.exe runs to its end" "$status $(tail -n 1 <<<"$output")" \
+  $'0 done\r'
+expect "zip: unpacked, glyphrig.exe ran the tools" test -s "$folder/calls.log"
+
+# The Linux archive, run with the system's ImageMagick.
+listing=$(tar -tzf "$tgz" | sed 's|/$||')
+check_listing "tar.gz" "$listing" glyphrig-2.0.1-Linux glyphrig remove_temp.sh remove_temp.bat
+tar -xzf "$tgz" -C "$scratch"
+folder=$scratch/glyphrig-2.0.1-Linux
+expect "tar.gz: the program is executable" test -x "$folder/glyphrig"
+expect "tar.gz: the clean-up script is executable" test -x "$folder/alphabet/remove_temp.sh"
+status=0
+output=$(cd "$folder" && printf '4\nGlyphrig 26\ny\n' | ./glyphrig 2>&1) || status=$?
+expect_eq "tar.gz: unpacked, glyphrig runs to its end" "$status $(tail -n 1 <<<"$output")" "0 done"
+expect_eq "tar.gz: unpacked, glyphrig draws a fitted plate" \
+  "$(identify -format '%m %h' "$folder/result.png" 2>&1)" \
+  "PNG $(identify -format '%h' "$folder/alphabet/car/background_left.png")"
+for piece in left right background; do
+  expect "tar.gz: the clean-up script removed alphabet/$piece.png" \
+    test ! -e "$folder/alphabet/$piece.png"
+done
+
+report "release archives"

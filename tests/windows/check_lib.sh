@@ -1,0 +1,43 @@
+# shellcheck shell=bash
+# Sourced by the Windows checks: counts checks and reports each failure with
+# what was expected and what came.
+glyphrig_passed=0
+glyphrig_failed=0
+
+pass() { glyphrig_passed=$((glyphrig_passed + 1)); }
+
+# fail WHAT [DETAILS...]
+fail() {
+  glyphrig_failed=$((glyphrig_failed + 1))
+  echo "FAIL: $1" >&2
+  shift
+  local line
+  for line in "$@"; do printf '      %s\n' "$line" >&2; done
+}
+
+# expect_eq WHAT ACTUAL EXPECTED: a diff of the two on failure.
+expect_eq() {
+  if [ "$2" == "$3" ]; then
+    pass
+  else
+    fail "$1" "--- expected / +++ actual:"
+    diff <(printf '%s\n' "$3") <(printf '%s\n' "$2") | sed 's/^/      /' >&2 || true
+  fi
+}
+
+# expect WHAT COMMAND...: the command succeeds.
+expect() {
+  local what=$1
+  shift
+  if "$@"; then pass; else fail "$what" "(command: $*)"; fi
+}
+
+# report NAME: the closing count; fails the script when anything failed. The
+# counts are added to $GLYPHRIG_CHECK_TALLY when that names a file.
+report() {
+  echo "$1: $glyphrig_passed passed, $glyphrig_failed failed"
+  if [ -n "${GLYPHRIG_CHECK_TALLY:-}" ]; then
+    echo "$glyphrig_passed $glyphrig_failed" >>"$GLYPHRIG_CHECK_TALLY"
+  fi
+  [ "$glyphrig_failed" -eq 0 ]
+}
