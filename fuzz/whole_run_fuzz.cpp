@@ -1,0 +1,76 @@
+// Feeds arbitrary bytes to one whole run as its standard input. The command
+// runner only records: every line must have a shape the program can make, and
+// a run whose input ended before the last answer must have drawn nothing.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bare_tree.h"
+#include "command_shapes.h"
+#include "dialogue/run_flow.h"
+#include "scratch_tree.h"
+
+namespace {
+
+[[noreturn]] void fail(std::string_view what, std::string_view detail) {
+  std::fprintf(stderr, "glyphrig_fuzz: %.*s: %.*s\n", static_cast<int>(what.size()), what.data(),
+               static_cast<int>(detail.size()), detail.data());
+  std::abort();
+}
+
+// The runs happen in a scratch tree, but the corpus folders and files named on
+// the command line, and the crash reports, belong where the fuzzer was
+// started: relative paths are made absolute before the fuzzer reads them.
+void keep_paths_where_started(int& argc, char**& argv) {
+  static std::vector<std::string> words;
+  static std::vector<char*> pointers;
+  const std::filesystem::path started = std::filesystem::current_path();
+  bool has_artifact_prefix = false;
+  for (int i = 0; i < argc; ++i) {
+    const std::string word = argv[i];
+    has_artifact_prefix |= word.starts_with("-artifact_prefix=");
+    const bool is_path = i > 0 && !word.starts_with("-");
+    words.push_back(is_path ? (started / word).string() : word);
+  }
+  if (!has_artifact_prefix) words.push_back("-artifact_prefix=" + (started / "").string());
+  for (std::string& word : words) pointers.push_back(word.data());
+  pointers.push_back(nullptr);
+  argc = static_cast<int>(words.size());
+  argv = pointers.data();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  keep_paths_where_started(*argc, *argv);
+  // One bare tree for the whole session; removed when the fuzzer exits.
+  static scratch_dir tree;
+  lay_out_bare_tree(tree.path());
+  std::filesystem::current_path(tree.path());
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+  std::ostringstream out;
+  bool drew = false;
+  const CommandRunner record = [&](const std::string& command) {
+    if (!is_program_command(command)) fail("a command of no known shape", command);
+    if (command != "cls") drew = true;
+    // The tools would have written the picture the later steps look for.
+    if (command.ends_with(" result.png")) std::ofstream("result.png");
+  };
+  const int status = run_glyphrig(in, out, record, [](std::chrono::milliseconds) {});
+
+  if (status == 0 && !out.str().ends_with("done\n")) fail("a finished run not ending in", "done");
+  if (status == 1 && drew) fail("input ended early, yet the run drew", "a command ran");
+  if (status != 0 && status != 1) fail("an exit status other than 0 or 1", std::to_string(status));
+  return 0;
+}
