@@ -1,8 +1,8 @@
 // The program's own work for one whole run of a 100-character line: the
-// dialogue, the glyph pass, building every command line and the checks on the
-// working tree, with tools that do nothing and no pauses. The tools' stand-in
-// writes the empty result.png a real tool would leave, so the run goes all the
-// way; that file's creation is counted against the program.
+// dialogue, the glyph pass, every command line and the program's own calls on
+// the working tree, with tools that do nothing and no pauses. The tools'
+// stand-in writes the empty result.png a real tool would leave, so that the
+// run goes all the way; that file's creation is counted against the program.
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 # from a shell script, side by side, and prints one table; then the program's
 # in-process numbers. Build first:
 #   cmake --preset default && cmake --build --preset default
-# Usage: bench/whole_runs.sh [ROUNDS]    (default 25)
+# Usage: bench/whole_runs.sh [ROUNDS]    (default 120, a minute or two)
 #
 # Both sides are timed alike by bench/run_timer.cpp, from the line "Working..."
 # to the line "done": the program writes them around its work (the glyph pass,
@@ -13,7 +13,7 @@
 # rounds; the table gives medians over the rounds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-rounds=${1:-25}
+rounds=${1:-120}
 tree=build/tree
 timer=$PWD/build/bench/run_timer
 in_process=$PWD/build/bench/glyphrig_bench
@@ -97,28 +97,28 @@ for ((round = 1; round <= rounds; round++)); do
   done
 done
 
-# median COLUMN KIND: the median of one column of the times of one kind.
-median() {
-  awk -v k="$2" -v c="$1" '$1 == k { print $c }' "$work/times" | sort -n |
-    awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+# median_and_noise: for a column of numbers, the median and half the width
+# of its 95% interval (1.58 IQR / sqrt(n)).
+median_and_noise() {
+  sort -g | awk '{ v[NR] = $1 } END {
+    m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+    print m, 1.58 * (v[int(3 * NR / 4) + 1] - v[int(NR / 4) + 1]) / sqrt(NR) }'
 }
-# noise KIND: half the width of a 95% interval of the median of the paired
-# differences (1.58 IQR / sqrt(n)), in microseconds.
-noise() {
-  awk -v k="$1" '$1 == k { print $3 - $2 }' "$work/times" | sort -n |
-    awk '{ v[NR] = $1 } END { q1 = v[int(NR / 4) + 1]; q3 = v[int(3 * NR / 4) + 1];
-                               printf "%.0f\n", 1.58 * (q3 - q1) / sqrt(NR) }'
-}
+column() { awk -v k="$1" "\$1 == k { print $2 }" "$work/times" | median_and_noise; }
 
 echo
-echo "Whole runs, from \"Working...\" to \"done\"; medians of $rounds rounds; $(command -v convert)"
-printf '%-17s %20s %14s %10s %8s\n' kind "ImageMagick alone" glyphrig overhead "noise"
+echo "$(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores, $(. /etc/os-release && echo "$PRETTY_NAME"),"
+echo "$(convert -version | sed -n 's/^Version: \(ImageMagick [^ ]* [^ ]*\).*/\1/p') as $(command -v convert)"
+echo "Whole runs, from \"Working...\" to \"done\", $rounds rounds"
+echo "(times: medians; overhead: the median of each round's glyphrig/alone - 1, and the"
+echo " half width of its 95% interval)"
+printf '%-17s %20s %12s %10s %8s\n' kind "ImageMagick alone" glyphrig overhead "+/-"
 for kind in "${kinds[@]}"; do
-  alone=$(median 2 "$kind")
-  program=$(median 3 "$kind")
-  awk -v k="$kind" -v a="$alone" -v p="$program" -v n="$(noise "$kind")" 'BEGIN {
-    printf "%-17s %17.1f ms %11.1f ms %+9.1f%% %7.1f%%\n", k, a / 1000, p / 1000,
-           100 * (p - a) / a, 100 * n / a }'
+  read -r alone _ < <(column "$kind" '$2')
+  read -r program _ < <(column "$kind" '$3')
+  read -r overhead noise < <(column "$kind" '100 * ($3 / $2 - 1)')
+  awk -v k="$kind" -v a="$alone" -v p="$program" -v o="$overhead" -v n="$noise" \
+    'BEGIN { printf "%-17s %17.1f ms %9.1f ms %+9.1f%% %7.1f%%\n", k, a / 1000, p / 1000, o, n }'
 done
 
 echo
