@@ -37,15 +37,21 @@ void enter_bare_tree() {
 
 void BM_WholeRun(benchmark::State& state, const std::string& answers) {
   enter_bare_tree();
-  const CommandRunner tools = [](const std::string& command) {
+  bool stripped = false;
+  const CommandRunner tools = [&](const std::string& command) {
+    if (command.ends_with(" +append result.png")) stripped = true;
     if (command.ends_with(" result.png")) std::ofstream("result.png");
   };
   const Pause no_pause = [](std::chrono::milliseconds) {};
   for (auto _ : state) {
     std::istringstream in(answers);
     std::ostringstream out;
-    if (run_glyphrig(in, out, tools, no_pause) != 0) state.SkipWithError("the run did not finish");
+    const int status = run_glyphrig(in, out, tools, no_pause);
     benchmark::DoNotOptimize(out);
+    if (status != 0 || !stripped) {
+      state.SkipWithError("the run stopped before its strip: the bare tree lacks something");
+      break;
+    }
   }
 }
 

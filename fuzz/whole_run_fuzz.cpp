@@ -46,6 +46,30 @@ void keep_paths_where_started(int& argc, char**& argv) {
   argv = pointers.data();
 }
 
+struct checked_run {
+  int status = -1;
+  std::string output;
+  bool drew = false;      // ran a command other than the screen clear
+  bool stripped = false;  // ran the strip command
+};
+
+// One whole run on `input`, each command checked as the program hands it over.
+checked_run run_checked(std::string_view input) {
+  std::istringstream in{std::string(input)};
+  std::ostringstream out;
+  checked_run run;
+  const CommandRunner record = [&](const std::string& command) {
+    if (!is_program_command(command)) fail("a command of no known shape", command);
+    if (command != "cls") run.drew = true;
+    if (command.ends_with(" +append result.png")) run.stripped = true;
+    // The tools would have written the picture the later steps look for.
+    if (command.ends_with(" result.png")) std::ofstream("result.png");
+  };
+  run.status = run_glyphrig(in, out, record, [](std::chrono::milliseconds) {});
+  run.output = out.str();
+  return run;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -54,23 +78,23 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   static scratch_dir tree;
   lay_out_bare_tree(tree.path());
   std::filesystem::current_path(tree.path());
+  // Were the program to stop at its look at the tree, every input would test
+  // only that: a plain dialogue has to get all the way here.
+  const checked_run plain = run_checked("1\n10\nGo now\n");
+  if (!plain.stripped || !plain.output.ends_with("done\n")) {
+    fail("the scratch tree lacks something the program looks for; it wrote", plain.output);
+  }
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-  std::ostringstream out;
-  bool drew = false;
-  const CommandRunner record = [&](const std::string& command) {
-    if (!is_program_command(command)) fail("a command of no known shape", command);
-    if (command != "cls") drew = true;
-    // The tools would have written the picture the later steps look for.
-    if (command.ends_with(" result.png")) std::ofstream("result.png");
-  };
-  const int status = run_glyphrig(in, out, record, [](std::chrono::milliseconds) {});
-
-  if (status == 0 && !out.str().ends_with("done\n")) fail("a finished run not ending in", "done");
-  if (status == 1 && drew) fail("input ended early, yet the run drew", "a command ran");
-  if (status != 0 && status != 1) fail("an exit status other than 0 or 1", std::to_string(status));
+  const checked_run run = run_checked({reinterpret_cast<const char*>(data), size});
+  if (run.status == 0 && !run.output.ends_with("done\n")) {
+    fail("a finished run not ending in", "done");
+  }
+  if (run.status == 1 && run.drew) fail("input ended early, yet the run drew", "a command ran");
+  if (run.status != 0 && run.status != 1) {
+    fail("an exit status other than 0 or 1", std::to_string(run.status));
+  }
   return 0;
 }
