@@ -4,7 +4,7 @@ set -euo pipefail
 
 glyphrig_packages=(
   cmake ninja-build g++ clang pkg-config
-  libgtest-dev
+  libgtest-dev libbenchmark-dev libclang-rt-14-dev
   imagemagick
   libfreetype-dev libpng-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-bebas-neue fonts-league-spartan fonts-roadgeek fonts-opendin

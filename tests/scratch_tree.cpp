@@ -45,14 +45,14 @@ current_dir_in::current_dir_in(const fs::path& path) : previous_(fs::current_pat
 
 current_dir_in::~current_dir_in() { fs::current_path(previous_); }
 
-void write_tree_skeleton(const scratch_dir& dir) {
+void lay_out_bare_tree(const fs::path& root) {
   for (const char* font : {"normal", "large", "menu", "street", "car"}) {
-    fs::create_directories(dir.path() / "alphabet" / font);
+    fs::create_directories(root / "alphabet" / font);
   }
   for (const char* background :
        {"street/background_street.png", "car/background_car.png", "car/background_left.png",
         "car/background_middle.png", "car/background_right.png"}) {
-    dir.write(std::string("alphabet/") + background, "");
+    std::ofstream(root / "alphabet" / background);
   }
 }
 

@@ -37,9 +37,10 @@ class current_dir_in {
   std::filesystem::path previous_;
 };
 
-// The folders and backgrounds a run checks for before it draws, all empty:
-// enough for runs whose tools only record.
-void write_tree_skeleton(const scratch_dir& dir);
+// Lays out below `root` the glyph folders and backgrounds that a run looks
+// for before it draws, all of them empty: enough for runs whose tools only
+// record their command lines and never open a picture.
+void lay_out_bare_tree(const std::filesystem::path& root);
 
 // A shell script that stands in for a tool: it appends one line to calls.log
 // in the working directory, the given name followed by each argument it got

@@ -58,7 +58,7 @@ std::string strip(const std::string& glyph_list) {
 
 class RunFlow : public ::testing::Test {
  protected:
-  RunFlow() { write_tree_skeleton(dir_); }
+  RunFlow() { lay_out_bare_tree(dir_.path()); }
 
   scratch_dir dir_;
   current_dir_in cwd_{dir_.path()};
@@ -223,7 +223,7 @@ TEST_F(RunFlow, AMissingPartOfTheTreeIsNamedAndNothingIsDrawn) {
        "Missing alphabet/car/background_middle.png (a background picture"},
   };
   for (const auto& c : cases) {
-    write_tree_skeleton(dir_);
+    lay_out_bare_tree(dir_.path());
     std::filesystem::remove_all(c.removed);
     std::ofstream("result.png") << "an earlier picture";
     const run_record record = run(c.input);

@@ -8,6 +8,10 @@ std::string int_to_decimal(int32_t value) { return std::to_string(value); }
 
 glyph_pass_result glyph_pass(render_request& request) {
   glyph_pass_result result;
+  // Room for the whole list at once: grown piece by piece, a long line's list
+  // is copied over and over, which costs more than the pass itself.
+  constexpr size_t kLongestName = sizeof("255.png ") - 1;
+  result.glyph_list.reserve(request.text_line.size() * (request.font_folder.size() + kLongestName));
   const bool fold = request.font_kind != kNormalFont;
   for (char& byte : request.text_line) {
     auto value = static_cast<unsigned char>(byte);

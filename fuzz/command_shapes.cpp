@@ -1,0 +1,113 @@
+#include "command_shapes.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::string_view kConvert = "imagemagick\\convert.exe ";
+
+constexpr std::array<std::string_view, 9> kFixedCommands = {
+    "cls",
+    "alphabet\\remove_temp.bat",
+    "imagemagick\\composite.exe -gravity center result.png alphabet/street/background_street.png "
+    "result.png",
+    "imagemagick\\composite.exe -gravity center result.png alphabet/car/background_car.png "
+    "result.png",
+    "imagemagick\\composite.exe -gravity center result.png alphabet/background.png result.png",
+    "imagemagick\\convert.exe alphabet/car/background_left.png alphabet/left.png",
+    "imagemagick\\convert.exe alphabet/car/background_right.png alphabet/right.png",
+    "imagemagick\\convert.exe alphabet/left.png alphabet/right.png +append "
+    "alphabet/background.png",
+    "imagemagick\\convert.exe alphabet/left.png alphabet/mid.png alphabet/right.png +append "
+    "alphabet/background.png",
+};
+
+constexpr std::array<std::string_view, 5> kFontFolders = {"normal", "large", "menu", "street",
+                                                          "car"};
+
+// Takes `head` off the front of `text`, if it is there.
+bool take(std::string_view& text, std::string_view head) {
+  if (!text.starts_with(head)) return false;
+  text.remove_prefix(head.size());
+  return true;
+}
+
+// Takes a number from 0 to `most` off the front of `text`, written the way the
+// program writes numbers: no sign, no leading zero.
+bool take_number(std::string_view& text, int most, int& value) {
+  size_t digits = 0;
+  value = 0;
+  while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
+    value = value * 10 + (text[digits] - '0');
+    if (value > most) return false;
+    ++digits;
+  }
+  if (digits == 0 || (digits > 1 && text[0] == '0')) return false;
+  text.remove_prefix(digits);
+  return true;
+}
+
+// A plate piece cut by 0 to `most` pixels: head, the amount, tail.
+bool is_cut(std::string_view line, std::string_view head, int most, std::string_view tail) {
+  int amount = 0;
+  return take(line, head) && take_number(line, most, amount) && line == tail;
+}
+
+bool is_plate_cut(std::string_view line) {
+  return is_cut(line, "imagemagick\\convert.exe alphabet/car/background_left.png -crop -", 101,
+                "+0 alphabet/left.png") ||
+         is_cut(line, "imagemagick\\convert.exe alphabet\\car\\background_right.png -crop +", 101,
+                "+0 alphabet/right.png") ||
+         is_cut(line, "imagemagick\\convert.exe alphabet/car/background_middle.png -crop +", 113,
+                "+0 alphabet/mid.png");
+}
+
+// The tool, then "alphabet/<font>/<byte>.png " for each byte, all of one font,
+// then " +append result.png". Every font but the chat font has its lower case
+// and left brace folded away.
+bool is_strip(std::string_view line) {
+  if (!take(line, kConvert)) return false;
+  std::string_view font;
+  while (take(line, "alphabet/")) {
+    const size_t slash = line.find('/');
+    if (slash == std::string_view::npos) return false;
+    const std::string_view this_font = line.substr(0, slash);
+    if (std::find(kFontFolders.begin(), kFontFolders.end(), this_font) == kFontFolders.end()) {
+      return false;
+    }
+    if (!font.empty() && this_font != font) return false;
+    font = this_font;
+    line.remove_prefix(slash + 1);
+    int byte = 0;
+    if (!take_number(line, 255, byte)) return false;
+    if (font != "normal" && byte >= 'a' && byte <= '{') return false;
+    if (!take(line, ".png ")) return false;
+  }
+  return line == " +append result.png";
+}
+
+// White space as a formatted read of one word sees it.
+bool is_word_break(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The colour is one word, whatever its characters.
+bool is_tint(std::string_view line) {
+  constexpr std::string_view tail = " result.png";
+  if (!take(
+          line,
+          "imagemagick\\convert.exe result.png -colorspace Gray -normalize +level-colors black,") ||
+      !line.ends_with(tail)) {
+    return false;
+  }
+  const std::string_view colour = line.substr(0, line.size() - tail.size());
+  return !colour.empty() && std::none_of(colour.begin(), colour.end(), is_word_break);
+}
+
+}  // namespace
+
+bool is_program_command(std::string_view line) {
+  return std::find(kFixedCommands.begin(), kFixedCommands.end(), line) != kFixedCommands.end() ||
+         is_strip(line) || is_tint(line) || is_plate_cut(line);
+}

@@ -1,0 +1,111 @@
+#include "command_shapes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dialogue/font_menu.h"
+#include "glyphs/glyph_pass.h"
+#include "imaging/finishing.h"
+
+namespace {
+
+const std::string kConvert = "imagemagick\\convert.exe ";
+const std::string kTint = kConvert + "result.png -colorspace Gray -normalize +level-colors black,";
+
+struct shape_case {
+  std::string line;
+  bool known;
+};
+
+TEST(IsProgramCommand, KnowsEachShapeAndNothingNearIt) {
+  const shape_case cases[] = {
+      {"cls", true},
+      {"cls ", false},
+      {"CLS", false},
+      {"alphabet\\remove_temp.bat", true},
+      {"alphabet/remove_temp.bat", false},
+      // The strip.
+      {kConvert + " +append result.png", true},
+      {kConvert + "alphabet/large/65.png alphabet/large/0.png alphabet/large/255.png  +append "
+                  "result.png",
+       true},
+      {kConvert + "alphabet/normal/97.png alphabet/normal/123.png  +append result.png", true},
+      {kConvert + "alphabet/car/124.png alphabet/car/96.png  +append result.png", true},
+      {kConvert + "alphabet/large/97.png  +append result.png", false},    // not folded
+      {kConvert + "alphabet/street/123.png  +append result.png", false},  // not folded
+      {kConvert + "alphabet/large/65.png alphabet/menu/65.png  +append result.png", false},
+      {kConvert + "alphabet/large/256.png  +append result.png", false},
+      {kConvert + "alphabet/large/065.png  +append result.png", false},
+      {kConvert + "alphabet/large/-1.png  +append result.png", false},
+      {kConvert + "alphabet/large/.png  +append result.png", false},
+      {kConvert + "alphabet/small/65.png  +append result.png", false},
+      {kConvert + "alphabet/large/65.png +append result.png", false},  // one space only
+      {kConvert + "alphabet/large/65.png  +append result.png ", false},
+      {kConvert + "alphabet/large/65.png", false},
+      // The tint.
+      {kTint + "#ff6312 result.png", true},
+      {kTint + "x;rm${IFS}-rf\x01\xff result.png", true},
+      {kTint + " result.png", false},
+      {kTint + "red green result.png", false},
+      {kTint + "red\tgreen result.png", false},
+      {kTint + "red", false},
+      // The street sign and the plates.
+      {"imagemagick\\composite.exe -gravity center result.png "
+       "alphabet/street/background_street.png result.png",
+       true},
+      {"imagemagick\\composite.exe -gravity center result.png alphabet/car/background_car.png "
+       "result.png",
+       true},
+      {"imagemagick\\composite.exe -gravity center result.png alphabet/car/background_left.png "
+       "result.png",
+       false},
+      {kConvert + "alphabet/car/background_left.png -crop -101+0 alphabet/left.png", true},
+      {kConvert + "alphabet/car/background_left.png -crop -0+0 alphabet/left.png", true},
+      {kConvert + "alphabet/car/background_left.png -crop -102+0 alphabet/left.png", false},
+      {kConvert + "alphabet/car/background_left.png -crop +5+0 alphabet/left.png", false},
+      {kConvert + "alphabet\\car\\background_right.png -crop +45+0 alphabet/right.png", true},
+      {kConvert + "alphabet/car/background_right.png -crop +45+0 alphabet/right.png", false},
+      {kConvert + "alphabet\\car\\background_right.png -crop +-1+0 alphabet/right.png", false},
+      {kConvert + "alphabet/car/background_middle.png -crop +113+0 alphabet/mid.png", true},
+      {kConvert + "alphabet/car/background_middle.png -crop +114+0 alphabet/mid.png", false},
+      {kConvert + "alphabet/car/background_middle.png -crop +00+0 alphabet/mid.png", false},
+      {kConvert + "alphabet/car/background_middle.png -crop ++0 alphabet/mid.png", false},
+      {kConvert + "alphabet/left.png alphabet/right.png +append alphabet/background.png", true},
+      {kConvert + "alphabet/left.png alphabet/mid.png alphabet/right.png +append "
+                  "alphabet/background.png",
+       true},
+      {kConvert + "alphabet/right.png alphabet/left.png +append alphabet/background.png", false},
+      {"", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(is_program_command(c.line), c.known) << c.line;
+  }
+}
+
+// The check and the program's builders are written apart; they must agree on
+// everything the builders can make.
+TEST(IsProgramCommand, KnowsEveryCommandTheProgramBuilds) {
+  for (int32_t width = 0; width <= 400; ++width) {
+    for (const bool fit : {false, true}) {
+      for (const std::string& command : plate_commands(fit, width).commands) {
+        EXPECT_TRUE(is_program_command(command)) << "width " << width << ": " << command;
+      }
+    }
+  }
+  for (int32_t kind = kNormalFont; kind <= kCarFont; ++kind) {
+    render_request request;
+    request.font_kind = kind;
+    request.font_folder = kFontFolders[kind];
+    for (int byte = 0; byte < 256; ++byte) request.text_line += static_cast<char>(byte);
+    const std::string strip = strip_command(glyph_pass(request).glyph_list);
+    EXPECT_TRUE(is_program_command(strip)) << strip;
+    request.colour_index = 8;
+    request.colour_value = "#1a2b3c";
+    if (const auto command = tint_or_sign_command(request)) {
+      EXPECT_TRUE(is_program_command(*command)) << *command;
+    }
+  }
+}
+
+}  // namespace
