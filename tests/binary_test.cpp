@@ -24,12 +24,7 @@ const std::string kProgram = "'" GLYPHRIG_BINARY "'";
 
 class Binary : public ::testing::Test {
  protected:
-  Binary() {
-    lay_out_bare_tree(dir_.path());
-    dir_.write("imagemagick/convert.exe", recording_tool("convert"), true);
-    dir_.write("imagemagick/composite.exe", recording_tool("composite"), true);
-    dir_.write("alphabet/remove_temp.sh", recording_tool("remove_temp"));
-  }
+  Binary() { lay_out_recording_tree(dir_); }
 
   // Starts the program through the shell command `program`, in the scratch
   // tree, with `input` as its standard input.

@@ -62,3 +62,10 @@ std::string recording_tool(std::string_view name) {
          "for a in \"$@\"; do last=$a; done\n"
          "case $last in *.png) : > \"$last\" ;; esac\n";
 }
+
+void lay_out_recording_tree(const scratch_dir& dir) {
+  lay_out_bare_tree(dir.path());
+  dir.write("imagemagick/convert.exe", recording_tool("convert"), true);
+  dir.write("imagemagick/composite.exe", recording_tool("composite"), true);
+  dir.write("alphabet/remove_temp.sh", recording_tool("remove_temp"));
+}

@@ -48,4 +48,7 @@ void lay_out_bare_tree(const std::filesystem::path& root);
 // a picture, as the tool would write its output.
 std::string recording_tool(std::string_view name);
 
+// A bare tree whose image tools and clean-up script are recording tools.
+void lay_out_recording_tree(const scratch_dir& dir);
+
 #endif  // GLYPHRIG_TESTS_SCRATCH_TREE_H_

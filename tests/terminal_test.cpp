@@ -23,12 +23,7 @@ struct exchange {
 
 class Terminal : public ::testing::Test {
  protected:
-  Terminal() {
-    lay_out_bare_tree(dir_.path());
-    dir_.write("imagemagick/convert.exe", recording_tool("convert"), true);
-    dir_.write("imagemagick/composite.exe", recording_tool("composite"), true);
-    dir_.write("alphabet/remove_temp.sh", recording_tool("remove_temp"));
-  }
+  Terminal() { lay_out_recording_tree(dir_); }
 
   scratch_dir dir_;
 };
