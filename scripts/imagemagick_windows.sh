@@ -1,0 +1,205 @@
+#!/usr/bin/env bash
+# Builds ImageMagick 6's convert.exe and composite.exe for 64-bit Windows from
+# Debian 12's own sources of ImageMagick, libpng and zlib, with Debian's
+# mingw-w64: static, Q16 without HDRI (as Debian's own build), no modules, no
+# OpenMP, PNG and zlib only, Debian's colors.xml, english.xml and policy.xml
+# inside each program as resources. Copies the two programs, the licences they
+# need and a list of the source versions into OUT_DIR.
+#   scripts/imagemagick_windows.sh OUT_DIR
+#
+# The sources (with their sha256) and the built programs are kept in
+# $GLYPHRIG_CACHE (default: ${XDG_CACHE_HOME:-~/.cache}/glyphrig), outside the
+# clone, so that a machine builds them once per source version and per version
+# of this script and its patch. The first run fetches the newest source
+# version that Debian's mirror still serves (fetching needs root, for the
+# deb-src entries); later runs take the newest one in the cache, and
+# GLYPHRIG_IMAGEMAGICK_REFRESH=1 looks for newer ones again.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+patch_file=$here/imagemagick_windows.patch
+out=$(mkdir -p "$1" && cd "$1" && pwd)
+cache=${GLYPHRIG_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glyphrig}
+host=x86_64-w64-mingw32
+packages=(imagemagick libpng1.6 zlib)
+
+say() { echo "imagemagick_windows: $*" >&2; }
+die() {
+  say "$*"
+  exit 1
+}
+
+mkdir -p "$cache/sources"
+# One build at a time per cache: a second caller waits and then finds the result.
+exec 9>"$cache/imagemagick-windows.lock"
+flock 9
+
+# --- Sources ---------------------------------------------------------------
+
+# cached_versions PACKAGE: the versions in the cache whose files still match
+# their sha256, newest first.
+cached_versions() {
+  local dir
+  for dir in "$cache/sources/$1"/*/; do
+    [ -f "$dir/SHA256SUMS" ] || continue
+    (cd "$dir" && sha256sum --quiet -c SHA256SUMS >/dev/null 2>&1) && basename "$dir"
+  done | sort -rV
+}
+
+# The deb-src entries, derived from the machine's own Debian sources so that
+# the same mirror (or snapshot) serves the sources as serves the packages, in a
+# file of their own; then the source lists of those entries alone are fetched.
+deb_src=/etc/apt/sources.list.d/glyphrig-deb-src.sources
+update_source_lists() {
+  [ "$(id -u)" -eq 0 ] || die "no cached sources in $cache/sources and not root: run" \
+    "once as root (it adds $deb_src and fetches the sources), or copy a cache here"
+  if [ ! -f "$deb_src" ]; then
+    local debian=/etc/apt/sources.list.d/debian.sources
+    [ -f "$debian" ] || die "$debian (Debian's own sources, deb822) is missing"
+    sed 's/^Types:.*/Types: deb-src/' "$debian" >"$deb_src"
+  fi
+  local try
+  for try in $(seq 60); do # another apt may hold the lists' lock for a while
+    apt-get update -qq -o Dir::Etc::sourcelist="$deb_src" -o Dir::Etc::sourceparts=- \
+      -o APT::Get::List-Cleanup=0 && return 0
+    say "apt-get update failed (attempt $try); waiting for apt's lock"
+    sleep 10
+  done
+  die "cannot fetch the source lists of $deb_src"
+}
+
+# fetch PACKAGE: the newest version of PACKAGE's source that the mirror
+# actually serves (a security suite may list versions whose files it does not
+# serve), into the cache with its sha256. Prints the version.
+fetch() {
+  local package=$1 listed version tmp
+  for listed in $(apt-cache showsrc "$package" | sed -n 's/^Version: //p' | sort -rVu); do
+    version=${listed#*:} # the epoch is not part of the file names
+    if cached_versions "$package" | grep -qxF "$version"; then
+      echo "$version"
+      return 0
+    fi
+    tmp=$(mktemp -d "$cache/sources/.fetch.XXXXXX")
+    if (cd "$tmp" && apt-get source -qq --download-only "$package=$listed" >/dev/null 2>&1); then
+      (cd "$tmp" && sha256sum -- * >SHA256SUMS)
+      mkdir -p "$cache/sources/$package"
+      rm -rf "${cache:?}/sources/$package/$version"
+      mv "$tmp" "$cache/sources/$package/$version"
+      say "fetched $package $version"
+      echo "$version"
+      return 0
+    fi
+    rm -rf "$tmp"
+    say "$package $version is listed but not served; trying an older one"
+  done
+  return 1
+}
+
+declare -A version
+lists_updated=
+for package in "${packages[@]}"; do
+  version[$package]=$(cached_versions "$package" | head -n 1)
+  if [ -z "${version[$package]}" ] || [ -n "${GLYPHRIG_IMAGEMAGICK_REFRESH:-}" ]; then
+    [ -n "$lists_updated" ] || update_source_lists
+    lists_updated=1
+    version[$package]=$(fetch "$package") || die "no source of $package can be fetched"
+  fi
+done
+
+# --- The build, once per source versions and script --------------------------
+
+key=$(
+  for package in "${packages[@]}"; do echo "$package ${version[$package]}"; done
+  cat "$0" "$patch_file"
+)
+key=$(sha256sum <<<"$key" | cut -c1-16)
+built=$cache/imagemagick-windows/${version[imagemagick]}-$key
+
+if [ ! -f "$built/done" ]; then
+  say "building ImageMagick ${version[imagemagick]} for Windows (a few minutes)"
+  started=$(date +%s)
+  work=$(mktemp -d "${TMPDIR:-/tmp}/glyphrig-imagemagick.XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+  prefix=$work/prefix
+  declare -A tree
+  for package in "${packages[@]}"; do
+    dsc=$(echo "$cache/sources/$package/${version[$package]}"/*.dsc)
+    (cd "$work" && dpkg-source --no-check -x "$dsc" "$package" >/dev/null)
+    tree[$package]=$work/$package
+  done
+  # Windows-only code that Debian never compiles; after Debian's own patches.
+  patch -s -d "${tree[imagemagick]}" -p1 <"$patch_file"
+
+  # The date of Debian's last change, so that the same sources give the same files.
+  SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "${tree[imagemagick]}/debian/changelog" -STimestamp)
+  export SOURCE_DATE_EPOCH
+  export CC=$host-gcc-posix AR=$host-ar RANLIB=$host-ranlib RC=$host-windres
+  export CFLAGS="-O2 -ffile-prefix-map=$work=/build"
+  export CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib"
+  export PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig PKG_CONFIG_PATH=
+  jobs=$(nproc)
+
+  (cd "${tree[zlib]}" && CHOST=$host ./configure --static --prefix="$prefix" >/dev/null &&
+    make -s -j"$jobs" libz.a >/dev/null && make -s install >/dev/null)
+
+  (cd "${tree[libpng1.6]}" && ./configure -q --host=$host --prefix="$prefix" \
+    --disable-shared --enable-static --disable-tools >/dev/null &&
+    make -s -j"$jobs" >/dev/null 2>&1 && make -s install >/dev/null)
+
+  # -lws2_32 only at link time: given to configure it makes distribute-cache.c
+  # take the POSIX sockets, which mingw lacks.
+  (cd "${tree[imagemagick]}" && ./configure -q --host=$host --prefix=/usr/local \
+    --disable-shared --enable-static --without-modules --with-quantum-depth=16 \
+    --disable-hdri --disable-openmp --disable-opencl --disable-docs \
+    --enable-reproducible-build --without-gcc-arch --without-magick-plus-plus \
+    --without-perl --without-x --with-png --with-zlib --without-autotrace --without-bzlib \
+    --without-djvu --without-dps --without-fftw --without-flif --without-fontconfig \
+    --without-fpx --without-freetype --without-gslib --without-gvc --without-heic \
+    --without-jbig --without-jpeg --without-lcms --without-lqr --without-lzma \
+    --without-openexr --without-openjp2 --without-pango --without-raqm --without-raw \
+    --without-rsvg --without-tiff --without-webp --without-wmf --without-xml \
+    --without-zstd --without-zip >/dev/null)
+
+  # Without them every colour name fails with UnableToOpenConfigureFile and no
+  # resource limit holds: ImageMagick 6 on Windows falls back to resources of
+  # the program itself.
+  config=${tree[imagemagick]}/config
+  printf '%s IMAGEMAGICK "%s"\n' colors.xml "$config/colors.xml" english.xml \
+    "$config/english.xml" policy.xml "$config/policy.xml" >"$work/config.rc"
+  $RC "$work/config.rc" -O coff -o "$work/config.o"
+
+  # libtool drops a bare -static; -all-static links everything in.
+  (cd "${tree[imagemagick]}" && make -s -j"$jobs" \
+    LDFLAGS="-all-static -L$prefix/lib -Wl,--no-insert-timestamp" \
+    LIBS="$work/config.o -lws2_32" utilities/convert.exe utilities/composite.exe \
+    >"$work/make.log" 2>&1) || {
+    tail -n 40 "$work/make.log" >&2
+    die "the ImageMagick build failed"
+  }
+
+  rm -rf "$built.tmp"
+  mkdir -p "$built.tmp/licenses"
+  for tool in convert composite; do
+    $host-strip -o "$built.tmp/$tool.exe" "${tree[imagemagick]}/utilities/$tool.exe"
+  done
+  licences=$built.tmp/licenses
+  cp "${tree[imagemagick]}/LICENSE" "$licences/ImageMagick-LICENSE.txt"
+  cp "${tree[imagemagick]}/NOTICE" "$licences/ImageMagick-NOTICE.txt"
+  cp "${tree[imagemagick]}/debian/copyright" "$licences/imagemagick-copyright.txt"
+  cp "${tree[libpng1.6]}/LICENSE" "$licences/libpng-LICENSE.txt"
+  cp "${tree[libpng1.6]}/debian/copyright" "$licences/libpng1.6-copyright.txt"
+  cp "${tree[zlib]}/LICENSE" "$licences/zlib-LICENSE.txt"
+  cp "${tree[zlib]}/debian/copyright" "$licences/zlib-copyright.txt"
+  # winpthreads and the C runtime's start-up code are linked in.
+  cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$licences/mingw-w64-copyright.txt"
+  for package in "${packages[@]}"; do
+    echo "$package ${version[$package]}"
+  done >"$built.tmp/sources.txt"
+  touch "$built.tmp/done"
+  rm -rf "$built"
+  mv "$built.tmp" "$built"
+  say "built in $(($(date +%s) - started)) s: $built"
+fi
+
+cp "$built"/convert.exe "$built"/composite.exe "$built"/sources.txt "$out/"
+rm -rf "$out/licenses"
+cp -r "$built/licenses" "$out/"
