@@ -34,7 +34,32 @@ foreach(folder ${glyphrig_font_folders})
   install(DIRECTORY ${GLYPHRIG_ALPHABET_DIR}/${folder} DESTINATION alphabet)
 endforeach()
 install(PROGRAMS tree/alphabet/${glyphrig_clean_up} DESTINATION alphabet)
-install(FILES tree/imagemagick/README.txt DESTINATION imagemagick)
+if(WIN32)
+  # ImageMagick 6's convert.exe and composite.exe, built from Debian's sources
+  # (once per source version: the script keeps them in a cache outside the clone).
+  option(GLYPHRIG_WINDOWS_IMAGEMAGICK "Build ImageMagick's tools for the Windows archive" ON)
+  if(GLYPHRIG_WINDOWS_IMAGEMAGICK)
+    set(glyphrig_imagemagick ${CMAKE_BINARY_DIR}/imagemagick)
+    add_custom_command(
+      OUTPUT ${glyphrig_imagemagick}/convert.exe ${glyphrig_imagemagick}/composite.exe
+             ${glyphrig_imagemagick}/README.txt
+      COMMAND ${CMAKE_SOURCE_DIR}/scripts/imagemagick_windows.sh ${glyphrig_imagemagick}
+      DEPENDS ${CMAKE_SOURCE_DIR}/scripts/imagemagick_windows.sh
+              ${CMAKE_SOURCE_DIR}/scripts/imagemagick_windows.patch
+              ${CMAKE_SOURCE_DIR}/scripts/imagemagick_windows.README.txt
+      COMMENT "ImageMagick's convert.exe and composite.exe from Debian's sources"
+      USES_TERMINAL)
+    add_custom_target(imagemagick_windows ALL DEPENDS ${glyphrig_imagemagick}/convert.exe)
+    install(PROGRAMS ${glyphrig_imagemagick}/convert.exe ${glyphrig_imagemagick}/composite.exe
+            DESTINATION imagemagick)
+    install(FILES ${glyphrig_imagemagick}/README.txt DESTINATION imagemagick)
+    install(DIRECTORY ${glyphrig_imagemagick}/licenses/ DESTINATION licenses)
+  else()
+    install(FILES tree/imagemagick/README.txt DESTINATION imagemagick)
+  endif()
+else()
+  install(FILES tree/imagemagick/README.txt DESTINATION imagemagick)
+endif()
 
 install(FILES README.md NOTICE.txt DESTINATION .)
 install(DIRECTORY docs/images DESTINATION docs)

@@ -6,6 +6,8 @@
 # inside each program as resources. Copies the two programs, the licences they
 # need and a list of the source versions into OUT_DIR.
 #   scripts/imagemagick_windows.sh OUT_DIR
+# OUT_DIR gets convert.exe, composite.exe, README.txt (from
+# imagemagick_windows.README.txt) and licenses/.
 #
 # The sources (with their sha256) and the built programs are kept in
 # $GLYPHRIG_CACHE (default: ${XDG_CACHE_HOME:-~/.cache}/glyphrig), outside the
@@ -142,7 +144,7 @@ if [ ! -f "$built/done" ]; then
     make -s -j"$jobs" libz.a >/dev/null && make -s install >/dev/null)
 
   (cd "${tree[libpng1.6]}" && ./configure -q --host=$host --prefix="$prefix" \
-    --disable-shared --enable-static --disable-tools >/dev/null &&
+    --disable-shared --enable-static >/dev/null &&
     make -s -j"$jobs" >/dev/null 2>&1 && make -s install >/dev/null)
 
   # -lws2_32 only at link time: given to configure it makes distribute-cache.c
@@ -191,15 +193,16 @@ if [ ! -f "$built/done" ]; then
   cp "${tree[zlib]}/debian/copyright" "$licences/zlib-copyright.txt"
   # winpthreads and the C runtime's start-up code are linked in.
   cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$licences/mingw-w64-copyright.txt"
-  for package in "${packages[@]}"; do
-    echo "$package ${version[$package]}"
-  done >"$built.tmp/sources.txt"
   touch "$built.tmp/done"
   rm -rf "$built"
   mv "$built.tmp" "$built"
   say "built in $(($(date +%s) - started)) s: $built"
 fi
 
-cp "$built"/convert.exe "$built"/composite.exe "$built"/sources.txt "$out/"
+cp "$built"/convert.exe "$built"/composite.exe "$out/"
+# Windows line ends, for Notepad.
+sed -e "s/@IMAGEMAGICK@/${version[imagemagick]}/" -e "s/@LIBPNG@/${version[libpng1.6]}/" \
+  -e "s/@ZLIB@/${version[zlib]}/" -e 's/$/\r/' "$here/imagemagick_windows.README.txt" \
+  >"$out/README.txt"
 rm -rf "$out/licenses"
 cp -r "$built/licenses" "$out/"

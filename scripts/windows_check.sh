@@ -21,6 +21,18 @@ cpack --preset windows >/dev/null
 package_time=$(seconds_since "$step")
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
 
+# ImageMagick 7's convert.exe (7.0.8 Q16, 64-bit), which a user may put in
+# place of the shipped tools; fetched once into the cache outside the clone.
+cache=${GLYPHRIG_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glyphrig}
+im7_package=@hakuneko/imagemagick-binaries@7.0.8-58-3
+im7=$cache/npm/${im7_package##*/}/convert.exe
+if [ ! -f "$im7" ]; then
+  mkdir -p "$(dirname "$im7")"
+  tarball=$(cd "$cache/npm" && npm pack --silent "$im7_package")
+  tar -xzf "$cache/npm/$tarball" -O package/bin/win32/amd64/convert.exe >"$im7.tmp"
+  mv "$im7.tmp" "$im7"
+fi
+
 # A Wine prefix of this run's own, made before the first program starts so
 # that no check waits for it. No display: the program is a console program,
 # and Wine is kept from offering to install Mono or Gecko.
@@ -41,6 +53,8 @@ tests/windows/check_wine_runs.sh build-windows/glyphrig.exe build-windows/tests/
 tests/windows/check_archives.sh "build-windows/glyphrig-$version-win64.zip" \
   "build/glyphrig-$version-Linux.tar.gz" build/tree/alphabet build-windows/tests/windows ||
   broken=1
+tests/windows/check_imagemagick_runs.sh "build-windows/glyphrig-$version-win64.zip" build/tree \
+  "$im7" || broken=1
 wineserver -k || true
 check_time=$(seconds_since "$step")
 

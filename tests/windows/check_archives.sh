@@ -19,13 +19,20 @@ fonts=(normal large menu street car)
 licences=(fonts-bebas-neue fonts-dejavu-core fonts-dejavu-extra fonts-league-spartan
   fonts-opendin fonts-roadgeek)
 
-# check_listing NAME LISTING TOP PROGRAM CLEAN_UP OTHER_CLEAN_UP
+# ImageMagick's tools and the licences they need, in the Windows archive only.
+windows_only=(imagemagick/convert.exe imagemagick/composite.exe
+  licenses/{ImageMagick-LICENSE,ImageMagick-NOTICE,libpng-LICENSE,zlib-LICENSE}.txt
+  licenses/{imagemagick,libpng1.6,zlib,mingw-w64}-copyright.txt)
+
+# check_listing NAME LISTING TOP PROGRAM CLEAN_UP OTHER_CLEAN_UP [MORE_FILES...]
 check_listing() {
   local name=$1 listing=$2 top=$3 program=$4 clean_up=$5 other=$6 font file
+  shift 6
   expect_eq "$name: everything inside $top/" "$(grep -v "^$top/" <<<"$listing" || true)" ""
   local required=("$program" "alphabet/$clean_up" imagemagick/README.txt README.md NOTICE.txt
     alphabet/street/background_street.png alphabet/car/background_{car,left,middle,right}.png)
   for file in "${licences[@]}"; do required+=("licenses/$file.txt"); done
+  required+=("$@")
   for file in "${required[@]}"; do
     expect "$name: holds $file" grep -qxF "$top/$file" <<<"$listing"
   done
@@ -39,10 +46,13 @@ check_listing() {
 }
 
 # The Windows archive.
+# Each unpacks into a folder named as the archive.
 listing=$(unzip -Z1 "$zip")
-check_listing "zip" "$listing" glyphrig-2.0.1-win64 glyphrig.exe remove_temp.bat remove_temp.sh
+top=$(basename "$zip" .zip)
+check_listing "zip" "$listing" "$top" glyphrig.exe remove_temp.bat remove_temp.sh \
+  "${windows_only[@]}"
 unzip -q "$zip" -d "$scratch/windows"
-folder=$scratch/windows/glyphrig-2.0.1-win64
+folder=$scratch/windows/$top
 expect_eq "zip: the clean-up script keeps CR LF line ends" \
   "$(grep -c $'\r$' "$folder/alphabet/remove_temp.bat")" "$(wc -l <"$folder/alphabet/remove_temp.bat")"
 cp "$stand_ins/convert.exe" "$stand_ins/composite.exe" "$folder/imagemagick/"
@@ -54,9 +64,13 @@ expect "zip: unpacked, glyphrig.exe ran the tools" test -s "$folder/calls.log"
 
 # The Linux archive, run with the system's ImageMagick.
 listing=$(tar -tzf "$tgz" | sed 's|/$||')
-check_listing "tar.gz" "$listing" glyphrig-2.0.1-Linux glyphrig remove_temp.sh remove_temp.bat
+top=$(basename "$tgz" .tar.gz)
+check_listing "tar.gz" "$listing" "$top" glyphrig remove_temp.sh remove_temp.bat
+for file in "${windows_only[@]}"; do
+  expect "tar.gz: has no $file" test -z "$(grep -xF "$top/$file" <<<"$listing" || true)"
+done
 tar -xzf "$tgz" -C "$scratch"
-folder=$scratch/glyphrig-2.0.1-Linux
+folder=$scratch/$top
 expect "tar.gz: the program is executable" test -x "$folder/glyphrig"
 expect "tar.gz: the clean-up script is executable" test -x "$folder/alphabet/remove_temp.sh"
 status=0

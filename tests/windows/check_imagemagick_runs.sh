@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Unpacks the Windows archive and runs glyphrig.exe under Wine with the
+# ImageMagick it ships, for every kind of picture, and compares each
+# result.png with the one the Linux program makes with Debian's ImageMagick
+# from the same answers: the same pixels, colour and alpha. Then the same runs
+# with ImageMagick 7's convert.exe as both tools, which a user may put there
+# instead: within 2% of the Linux picture, transparency kept.
+#   check_imagemagick_runs.sh WINDOWS_ZIP LINUX_TREE IM7_CONVERT_EXE
+# LINUX_TREE is the native build's working tree (glyphrig beside alphabet/).
+# Wine comes set up by the caller (WINEPREFIX, WINEDEBUG).
+set -euo pipefail
+source "$(dirname "$0")/check_lib.sh"
+zip=$(realpath "$1")
+linux_tree=$(realpath "$2")
+im7=$(realpath "$3")
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+unzip -q "$zip" -d "$scratch/unpacked"
+unpacked=$(echo "$scratch"/unpacked/*/)
+
+# NAME, answers with Windows line ends, and whether the picture is a screen
+# font's (transparent around the letters).
+cases=(
+  "large font, preset tint" $'1\r\n10\r\nGo now\r\n' screen
+  "chat font, typed code" $'0\r\n8\r\n#33cc99\r\nHi there\r\n' screen
+  "menu font, named colour" $'2\r\n8\r\nred\r\nMenu\r\n' screen
+  "chat font, no tint" $'0\r\n0\r\nplain chat\r\n' screen
+  "street sign" $'3\r\nHarbour Rd\r\n' opaque
+  "fitted plate, two pieces" $'4\r\nab 12\r\ny\r\n' opaque
+  "fitted plate, three pieces" $'4\r\nWWWWWWWWWW\r\ny\r\n' opaque
+  "fixed plate" $'4\r\nab 12\r\nn\r\n' opaque
+  "refused plate" $'4\r\nWWWWWWWWWWWWWWWW\r\ny\r\n' opaque
+)
+
+# run_case DIR ANSWERS: in DIR, a fresh copy of the unpacked folder for each
+# ImageMagick (im6: the shipped one; im7: ImageMagick 7) run under Wine, and
+# a copy of the Linux tree run with LF line ends.
+run_case() {
+  local dir=$1 answers=$2 kind
+  mkdir -p "$dir"
+  for kind in im6 im7; do cp -r "$unpacked" "$dir/$kind"; done
+  cp "$im7" "$dir/im7/imagemagick/convert.exe"
+  cp "$im7" "$dir/im7/imagemagick/composite.exe"
+  cp -r "$linux_tree" "$dir/linux"
+  rm -f "$dir/linux/result.png" "$dir/linux/imagemagick"/{convert,composite}
+  (cd "$dir/linux" && ./glyphrig <<<"${answers//$'\r'/}" >/dev/null 2>&1) &
+  for kind in im6 im7; do
+    (cd "$dir/$kind" && wine glyphrig.exe <<<"$answers" >../$kind.out 2>&1) &
+  done
+  wait
+}
+
+for ((i = 0; i < ${#cases[@]}; i += 3)); do
+  while [ "$(jobs -rp | wc -l)" -ge 3 ]; do wait -n; done
+  run_case "$scratch/case-$i" "${cases[i + 1]}" &
+done
+wait
+
+# differing PICTURE REFERENCE FUZZ: how many pixels differ by more than FUZZ,
+# red, green, blue and alpha alike.
+differing() {
+  compare -channel RGBA -fuzz "$3" -metric AE "$1" "$2" null: 2>&1 || true
+}
+
+for ((i = 0; i < ${#cases[@]}; i += 3)); do
+  name=${cases[i]} dir=$scratch/case-$i
+  linux=$dir/linux/result.png
+  expect "$name: the Linux program made a picture" test -s "$linux"
+  expect_eq "$name, ImageMagick 6 shipped: the picture is the Linux one" \
+    "$(differing "$dir/im6/result.png" "$linux" 0)" 0
+  im7_result=$dir/im7/result.png
+  expect_eq "$name, ImageMagick 7: within 2% of the Linux picture" \
+    "$(differing "$im7_result" "$linux" 2%)" 0
+  if [ "${cases[i + 2]}" = screen ]; then
+    expect_eq "$name, ImageMagick 7: alpha channel, transparent corner" \
+      "$(identify -format '%A %[fx:p{0,0}.a]' "$im7_result" 2>&1)" "True 0"
+  fi
+done
+expect "refused plate: the refusal is shown" grep -q 'too long for a license plate' \
+  "$scratch/case-$((${#cases[@]} - 3))/im6.out"
+
+report "shipped ImageMagick under Wine"
