@@ -137,7 +137,7 @@ if [ ! -f "$built/done" ]; then
   export CC=$host-gcc-posix AR=$host-ar RANLIB=$host-ranlib RC=$host-windres
   export CFLAGS="-O2 -ffile-prefix-map=$work=/build"
   export CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib"
-  export PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig PKG_CONFIG_PATH=
+  export PKG_CONFIG=pkg-config PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig PKG_CONFIG_PATH=
   jobs=$(nproc)
 
   (cd "${tree[zlib]}" && CHOST=$host ./configure --static --prefix="$prefix" >/dev/null &&
@@ -152,14 +152,14 @@ if [ ! -f "$built/done" ]; then
   (cd "${tree[imagemagick]}" && ./configure -q --host=$host --prefix=/usr/local \
     --disable-shared --enable-static --without-modules --with-quantum-depth=16 \
     --disable-hdri --disable-openmp --disable-opencl --disable-docs \
-    --enable-reproducible-build --without-gcc-arch --without-magick-plus-plus \
+    --without-gcc-arch --without-magick-plus-plus \
     --without-perl --without-x --with-png --with-zlib --without-autotrace --without-bzlib \
     --without-djvu --without-dps --without-fftw --without-flif --without-fontconfig \
     --without-fpx --without-freetype --without-gslib --without-gvc --without-heic \
     --without-jbig --without-jpeg --without-lcms --without-lqr --without-lzma \
     --without-openexr --without-openjp2 --without-pango --without-raqm --without-raw \
     --without-rsvg --without-tiff --without-webp --without-wmf --without-xml \
-    --without-zstd --without-zip >/dev/null)
+    --without-zstd >/dev/null)
 
   # Without them every colour name fails with UnableToOpenConfigureFile and no
   # resource limit holds: ImageMagick 6 on Windows falls back to resources of

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by ./run and ./test: installs what a fresh Debian 12 machine lacks,
 # then configures and builds the given preset.
 set -euo pipefail
@@ -11,11 +12,15 @@ glyphrig_packages=(
   # glyphrig.exe: the cross compilers, Wine to run it, tools that read it back, unzip for its archive
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 icoutils libimage-exiftool-perl unzip
+  # ImageMagick for glyphrig.exe, built from Debian's sources; ImageMagick 7 from npm to check against
+  dpkg-dev npm
 )
 
 glyphrig_install_missing() {
   local missing=() pkg
   for pkg in "${glyphrig_packages[@]}"; do
+    # Node.js from elsewhere brings an npm of its own, which Debian's would conflict with.
+    [ "$pkg" = npm ] && command -v npm >/dev/null && continue
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
       missing+=("$pkg")
   done
