@@ -120,7 +120,6 @@ if [ ! -f "$built/done" ]; then
   say "building ImageMagick ${version[imagemagick]} for Windows (a few minutes)"
   started=$(date +%s)
   work=$(mktemp -d "${TMPDIR:-/tmp}/glyphrig-imagemagick.XXXXXX")
-  trap 'rm -rf "$work"' EXIT
   prefix=$work/prefix
   declare -A tree
   for package in "${packages[@]}"; do
@@ -169,13 +168,15 @@ if [ ! -f "$built/done" ]; then
     "$config/english.xml" policy.xml "$config/policy.xml" >"$work/config.rc"
   $RC "$work/config.rc" -O coff -o "$work/config.o"
 
-  # libtool drops a bare -static; -all-static links everything in.
-  (cd "${tree[imagemagick]}" && make -s -j"$jobs" \
-    LDFLAGS="-all-static -L$prefix/lib -Wl,--no-insert-timestamp" \
-    LIBS="$work/config.o -lws2_32" utilities/convert.exe utilities/composite.exe \
-    >"$work/make.log" 2>&1) || {
+  # The libraries, then the two programs alone with the resources. libtool
+  # drops a bare -static; -all-static links everything in.
+  (cd "${tree[imagemagick]}" &&
+    make -s -j"$jobs" magick/libMagickCore-6.Q16.la wand/libMagickWand-6.Q16.la &&
+    make -s -j"$jobs" LDFLAGS="-all-static -L$prefix/lib -Wl,--no-insert-timestamp" \
+      LIBS="$work/config.o -lws2_32" utilities/convert.exe utilities/composite.exe) \
+    >"$work/make.log" 2>&1 || {
     tail -n 40 "$work/make.log" >&2
-    die "the ImageMagick build failed"
+    die "the ImageMagick build failed; its files are in $work"
   }
 
   rm -rf "$built.tmp"
@@ -196,6 +197,7 @@ if [ ! -f "$built/done" ]; then
   touch "$built.tmp/done"
   rm -rf "$built"
   mv "$built.tmp" "$built"
+  rm -rf "$work"
   say "built in $(($(date +%s) - started)) s: $built"
 fi
 

@@ -44,9 +44,11 @@ run_case() {
   cp "$im7" "$dir/im7/imagemagick/composite.exe"
   cp -r "$linux_tree" "$dir/linux"
   rm -f "$dir/linux/result.png" "$dir/linux/imagemagick"/{convert,composite}
-  (cd "$dir/linux" && ./glyphrig <<<"${answers//$'\r'/}" >/dev/null 2>&1) &
+  printf '%s' "$answers" >"$dir/answers"
+  sed 's/\r$//' "$dir/answers" >"$dir/linux-answers"
+  (cd "$dir/linux" && ./glyphrig <../linux-answers >../linux.out 2>&1) &
   for kind in im6 im7; do
-    (cd "$dir/$kind" && wine glyphrig.exe <<<"$answers" >../$kind.out 2>&1) &
+    (cd "$dir/$kind" && wine glyphrig.exe <../answers >../$kind.out 2>&1) &
   done
   wait
 }
