@@ -32,6 +32,13 @@ expect() {
   if "$@"; then pass; else fail "$what" "(command: $*)"; fi
 }
 
+# foreign_dlls EXE: the DLLs that EXE imports beyond Windows' own, one a line.
+foreign_dlls() {
+  local windows='^(kernel32|user32|gdi32|advapi32|shell32|ole32|ws2_32|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$'
+  { x86_64-w64-mingw32-objdump -p "$1" || true; } | sed -n 's/^\s*DLL Name: //p' |
+    tr '[:upper:]' '[:lower:]' | grep -Ev "$windows" || true
+}
+
 # report NAME: the closing count; fails the script when anything failed. The
 # counts are added to $GLYPHRIG_CHECK_TALLY when that names a file.
 report() {
