@@ -50,8 +50,10 @@ run_case() {
   [ "$3" != too_wide ] || kinds=(im6) # ImageMagick 7 comes with no limits
   mkdir -p "$dir"
   for kind in "${kinds[@]}"; do cp -r "$unpacked" "$dir/$kind"; done
-  cp "$im7" "$dir/im7/imagemagick/convert.exe" 2>/dev/null || true
-  cp "$im7" "$dir/im7/imagemagick/composite.exe" 2>/dev/null || true
+  if [ -d "$dir/im7" ]; then
+    cp "$im7" "$dir/im7/imagemagick/convert.exe"
+    cp "$im7" "$dir/im7/imagemagick/composite.exe"
+  fi
   cp -r "$linux_tree" "$dir/linux"
   rm -f "$dir/linux/result.png" "$dir/linux/imagemagick"/{convert,composite}
   printf '%s' "$answers" >"$dir/answers"
