@@ -38,8 +38,9 @@ void BM_WholeRun(benchmark::State& state, const std::string& answers) {
   enter_bare_tree();
   bool stripped = false;
   const CommandRunner tools = [&](const std::string& command) {
-    if (command.ends_with(" +append result.png")) stripped = true;
+    if (command.ends_with(" +append +repage result.png")) stripped = true;
     if (command.ends_with(" result.png")) std::ofstream("result.png");
+    return true;
   };
   const Pause no_pause = [](std::chrono::milliseconds) {};
   for (auto _ : state) {

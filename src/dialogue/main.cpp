@@ -9,7 +9,7 @@
 
 int main() {
   const CommandRunner run_command = [](const std::string& command_line) {
-    run_system_command(command_line, std::cout, std::cerr);
+    return run_system_command(command_line, std::cout, std::cerr);
   };
   return run_glyphrig(std::cin, std::cout, run_command, pause_console);
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "dialogue/render_request.h"
 
@@ -12,6 +13,9 @@ std::string int_to_decimal(int32_t value);
 struct glyph_pass_result {
   std::string glyph_list;  // one "<folder><byte>.png " per byte of the line
   int32_t text_width = 0;  // the line's width on a licence plate, in pixels
+  // Where the line first holds each byte that the font has no picture for:
+  // the plate font draws only the bytes that have a plate width.
+  std::vector<size_t> without_picture;
 };
 
 // Folds a..z and the left brace to upper case (all kinds but the chat font),

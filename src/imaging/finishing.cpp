@@ -29,7 +29,9 @@ constexpr int32_t kThreePieces = kTwoPieces + kMiddleRoom;
 
 std::optional<std::string> tint_or_sign_command(const render_request& request) {
   if (takes_colour(request.font_kind) && request.colour_index != kNoTint) {
-    return convert("result.png -colorspace Gray -normalize +level-colors black," +
+    // ImageMagick 7 applies the operators to the alpha channel too, which
+    // would turn the transparent ground opaque; only the colours are tinted.
+    return convert("result.png -channel RGB -colorspace Gray -normalize +level-colors black," +
                    request.colour_value + " result.png");
   }
   if (request.font_kind == kStreetFont) return centre_on(kStreetBackground);
@@ -67,9 +69,11 @@ plate_plan plate_commands(bool auto_adjust, int32_t text_width) {
                                int_to_decimal(kThreePieces - text_width) + "+0 alphabet/mid.png"));
   }
 
+  // The joined pieces keep the left piece's page size; +repage makes the
+  // plate's own size its page, so that the finished picture carries no other.
   commands.push_back(three_piece ? convert("alphabet/left.png alphabet/mid.png alphabet/right.png "
-                                           "+append alphabet/background.png")
-                                 : convert("alphabet/left.png alphabet/right.png +append "
+                                           "+append +repage alphabet/background.png")
+                                 : convert("alphabet/left.png alphabet/right.png +append +repage "
                                            "alphabet/background.png"));
   commands.push_back(centre_on("alphabet/background.png"));
   return plan;

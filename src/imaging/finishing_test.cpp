@@ -8,10 +8,10 @@ const std::string kConvert = "imagemagick\\convert.exe ";
 const std::string kLeftWhole = kConvert + "alphabet/car/background_left.png alphabet/left.png";
 const std::string kRightWhole = kConvert + "alphabet/car/background_right.png alphabet/right.png";
 const std::string kTwoPieces =
-    kConvert + "alphabet/left.png alphabet/right.png +append alphabet/background.png";
+    kConvert + "alphabet/left.png alphabet/right.png +append +repage alphabet/background.png";
 const std::string kThreePieces =
     kConvert +
-    "alphabet/left.png alphabet/mid.png alphabet/right.png +append alphabet/background.png";
+    "alphabet/left.png alphabet/mid.png alphabet/right.png +append +repage alphabet/background.png";
 const std::string kOnBackground =
     "imagemagick\\composite.exe -gravity center result.png alphabet/background.png result.png";
 const std::string kOnFixedPlate =
@@ -65,7 +65,8 @@ struct tint_case {
 };
 
 TEST(TintOrSignCommand, TintsScreenFontsAndFramesStreetSigns) {
-  const std::string tint = kConvert + "result.png -colorspace Gray -normalize +level-colors black,";
+  const std::string tint =
+      kConvert + "result.png -channel RGB -colorspace Gray -normalize +level-colors black,";
   const std::string sign =
       "imagemagick\\composite.exe -gravity center result.png "
       "alphabet/street/background_street.png result.png";

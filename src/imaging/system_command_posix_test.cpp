@@ -27,7 +27,7 @@ class SystemCommand : public ::testing::Test {
   std::string run(const std::string& line) {
     path_set_to path((dir_.path() / "bin").string());
     std::ostringstream console;
-    run_system_command(line, console, errors_);
+    started_ = run_system_command(line, console, errors_);
     EXPECT_EQ(console.str(), "");
     return dir_.read("calls.log");
   }
@@ -35,6 +35,7 @@ class SystemCommand : public ::testing::Test {
   scratch_dir dir_;
   current_dir_in cwd_{dir_.path()};
   std::ostringstream errors_;
+  bool started_ = false;
 };
 
 struct launch_case {
@@ -63,13 +64,25 @@ TEST_F(SystemCommand, FindsEachProgramTheWayTheWorkingTreeNamesIt) {
        ""},
       {"the system's tool",
        {{"bin/convert", recording_tool("system")}, {"bin/magick", recording_tool("magick")}},
-       "imagemagick\\convert.exe  +append result.png",
-       "system [+append] [result.png]\n",
+       "imagemagick\\convert.exe  +append +repage result.png",
+       "system [+append] [+repage] [result.png]\n",
        ""},
-      {"ImageMagick 7",
+      {"ImageMagick 7 as composite",
        {{"bin/magick", recording_tool("magick")}},
        "imagemagick\\composite.exe -gravity center r.png",
        "magick [composite] [-gravity] [center] [r.png]\n",
+       ""},
+      // "magick convert" would warn on every call.
+      {"ImageMagick 7 as convert",
+       {{"bin/magick", recording_tool("magick")}},
+       "imagemagick\\convert.exe a.png  +append +repage r.png",
+       "magick [a.png] [+append] [+repage] [r.png]\n",
+       ""},
+      {"ImageMagick 7 in the tree before the system's tool",
+       {{"imagemagick/magick.exe", recording_tool("tree-magick")},
+        {"bin/convert", recording_tool("system")}},
+       "imagemagick\\convert.exe a.png r.png",
+       "tree-magick [a.png] [r.png]\n",
        ""},
       {"no tool anywhere", {}, "imagemagick\\convert.exe a.png b.png", "", missing_tool},
       {"the script beside the .bat",
@@ -90,6 +103,7 @@ TEST_F(SystemCommand, FindsEachProgramTheWayTheWorkingTreeNamesIt) {
     for (const auto& [path, content] : c.files) dir_.write(path, content, true);
     EXPECT_EQ(run(c.line), c.calls) << c.name;
     EXPECT_EQ(errors_.str(), c.errors) << c.name;
+    EXPECT_EQ(started_, c.errors.empty()) << c.name;
     std::filesystem::remove_all(dir_.path() / "bin");
     std::filesystem::remove_all(dir_.path() / "imagemagick");
     std::filesystem::remove_all(dir_.path() / "alphabet");

@@ -28,6 +28,13 @@ std::string missing(std::string_view path, std::string_view what) {
 
 }  // namespace
 
+std::optional<std::string> not_a_working_tree() {
+  std::error_code error;
+  if (std::filesystem::is_directory("alphabet", error)) return std::nullopt;
+  return "There is no alphabet/ folder here: start glyphrig in the folder unpacked from its "
+         "archive, or in build/tree after a build.";
+}
+
 std::optional<std::string> missing_tree_part(const render_request& request) {
   std::error_code error;
   if (!std::filesystem::is_directory(request.font_folder, error)) {
@@ -39,4 +46,11 @@ std::optional<std::string> missing_tree_part(const render_request& request) {
     }
   }
   return std::nullopt;
+}
+
+void remove_unjoined_pictures(size_t pictures) {
+  std::error_code ignored;
+  for (size_t n = 0; n < pictures; ++n) {
+    std::filesystem::remove("result-" + std::to_string(n) + ".png", ignored);
+  }
 }
