@@ -1,5 +1,6 @@
 // Checks the rendered working tree (build/tree/alphabet) with the system's ImageMagick:
-// which bytes have pictures, their sizes, their transparency and the backgrounds.
+// which bytes have pictures, their sizes, their transparency, the case of their letters, the
+// backgrounds, and how long a line of them ImageMagick's width policy lets the strip be.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
