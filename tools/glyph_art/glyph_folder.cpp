@@ -26,7 +26,10 @@ char32_t character_of(const Look& look, unsigned char byte) {
   // CP850 puts a box corner at 218, but its plate width and neighbours are accented
   // capitals; U acute is the letter a plate can carry there.
   if (look.plate && byte == 218) return U'\u00DA';
-  return cp850_to_unicode(byte);
+  const char32_t ch = cp850_to_unicode(byte);
+  // The program folds only a to z; the accented lower-case bytes keep their own pictures,
+  // so in a capitals-only font those pictures are capitals too.
+  return look.capitals_only ? capital_of(ch) : ch;
 }
 
 std::vector<unsigned char> bytes_of(const Look& look) {

@@ -22,11 +22,13 @@ constexpr Rgb kInk{20, 20, 24};
 
 const std::vector<Look>& looks() {
   static const std::vector<Look> all = {
-      {"normal", kDejaVuBold, kDejaVuBold, 10.0, 1.2, kWhite, kLightGrey, kInk, false, false},
-      {"large", kBebasBold, kDejaVuBold, 48.0, 3.5, kWhite, kLightGrey, kInk, false, false},
-      {"menu", kSpartanBold, kDejaVuBold, 26.0, 2.0, kWhite, kLightGrey, kInk, false, false},
-      {"street", kRoadgeekD, kDejaVuCondensedBold, 40.0, 0.0, kWhite, kWhite, kWhite, true, false},
-      {"car", kOpenDin, kDejaVuCondensedBold, 30.0, 0.0, kInk, kInk, kInk, true, true},
+      {"normal", kDejaVuBold, kDejaVuBold, 10.0, 1.2, kWhite, kLightGrey, kInk, false, false,
+       false},
+      {"large", kBebasBold, kDejaVuBold, 48.0, 3.5, kWhite, kLightGrey, kInk, false, false, true},
+      {"menu", kSpartanBold, kDejaVuBold, 26.0, 2.0, kWhite, kLightGrey, kInk, false, false, true},
+      {"street", kRoadgeekD, kDejaVuCondensedBold, 40.0, 0.0, kWhite, kWhite, kWhite, true, false,
+       true},
+      {"car", kOpenDin, kDejaVuCondensedBold, 30.0, 0.0, kInk, kInk, kInk, true, true, false},
   };
   return all;
 }
