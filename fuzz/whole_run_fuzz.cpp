@@ -57,7 +57,7 @@ checked_run run_checked(std::string_view input) {
   std::istringstream in{std::string(input)};
   std::ostringstream out;
   checked_run run;
-  const CommandRunner record = [&](const std::string& command) {
+  const glyphrig::command_runner record = [&](const std::string& command) {
     if (!is_program_command(command)) fail("a command of no known shape", command);
     if (command != "cls") run.drew = true;
     if (command.ends_with(" +append +repage result.png")) run.stripped = true;
@@ -65,7 +65,7 @@ checked_run run_checked(std::string_view input) {
     if (command.ends_with(" result.png")) std::ofstream("result.png");
     return true;
   };
-  run.status = run_glyphrig(in, out, record, [](std::chrono::milliseconds) {});
+  run.status = glyphrig::run_glyphrig(in, out, record, [](std::chrono::milliseconds) {});
   run.output = out.str();
   return run;
 }

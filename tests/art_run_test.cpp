@@ -11,6 +11,7 @@
 #include "scratch_tree.h"
 #include "tree_probe.h"
 
+namespace glyphrig {
 namespace {
 
 const std::filesystem::path kTree = GLYPHRIG_TREE_DIR;
@@ -182,3 +183,5 @@ INSTANTIATE_TEST_SUITE_P(Widths, FittedPlate,
                                            "WWWWWWWWWWWWWAA!"));     // 316
 
 }  // namespace
+
+}  // namespace glyphrig

@@ -20,6 +20,7 @@
 #include "glyphs/plate_width_table.h"
 #include "tree_probe.h"
 
+namespace glyphrig {
 namespace {
 
 const std::filesystem::path kAlphabet = std::filesystem::path(GLYPHRIG_TREE_DIR) / "alphabet";
@@ -413,3 +414,5 @@ TEST(StreetFolder, SignHoldsTwentyCapitalsAboveAndBelowRoom) {
 }
 
 }  // namespace
+
+}  // namespace glyphrig

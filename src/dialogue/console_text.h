@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace glyphrig {
+
 // The glyph pictures are named by the bytes of code page 850, which is what a
 // Western European Windows console delivers when a line is typed. A terminal
 // elsewhere delivers UTF-8, so there a typed line is turned into the bytes
@@ -18,5 +20,7 @@ std::string console_text_bytes(std::string typed);
 // the console shows them (code page 850 turned into UTF-8 where the
 // terminal speaks UTF-8, unchanged on Windows).
 std::string console_text_for_screen(std::string_view bytes);
+
+}  // namespace glyphrig
 
 #endif  // GLYPHRIG_DIALOGUE_CONSOLE_TEXT_H_

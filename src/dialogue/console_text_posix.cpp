@@ -10,6 +10,7 @@
 
 #include "dialogue/console_text.h"
 
+namespace glyphrig {
 namespace {
 
 constexpr char kNoSuchCharacter = '?';
@@ -100,3 +101,5 @@ std::string console_text_for_screen(std::string_view bytes) {
   }
   return shown;
 }
+
+}  // namespace glyphrig

@@ -12,11 +12,12 @@
 #include "dialogue/font_menu.h"
 #include "dialogue/menu_text.h"
 #include "dialogue/plate_questions.h"
-#include "dialogue/render_request.h"
 #include "glyphs/glyph_pass.h"
-#include "imaging/finishing.h"
+#include "imaging/image_commands.h"
 #include "imaging/working_tree.h"
+#include "request/render_request.h"
 
+namespace glyphrig {
 namespace {
 
 using std::chrono_literals::operator""ms;
@@ -52,7 +53,7 @@ bool picture_made() {
 // no picture is left. The run still cleans up, then leaves the reason as the
 // last line on the screen for a moment, and does not say "done". Where the
 // command layer or the image tool failed, they have said why already.
-int no_picture(std::ostream& out, const CommandRunner& run_command, const Pause& pause,
+int no_picture(std::ostream& out, const command_runner& run_command, const pause_function& pause,
                std::string_view reason = {}) {
   remove_old_result();
   run_command(std::string(kCleanUpScript));
@@ -74,8 +75,8 @@ void tell_left_out(std::ostream& out, const std::string& typed,
 
 }  // namespace
 
-int run_glyphrig(std::istream& in, std::ostream& out, const CommandRunner& run_command,
-                 const Pause& pause) {
+int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_command,
+                 const pause_function& pause) {
   // 0. Started outside its working tree the program could draw nothing: it
   //    says so before it asks anything.
   if (const auto elsewhere = not_a_working_tree()) {
@@ -86,11 +87,9 @@ int run_glyphrig(std::istream& in, std::ostream& out, const CommandRunner& run_c
 
   // 1. The banner and the font menu.
   run_command("cls");
-  write_font_menu(out);
-  const auto font_kind = read_number(in, out, kNormalFont, kCarFont);
-  if (!font_kind) return input_ended(out);
-  request.font_kind = *font_kind;
-  request.font_folder = kFontFolders[*font_kind];
+  const auto font = choose_font(in, out);
+  if (!font) return input_ended(out);
+  request.font_kind = *font;
 
   // 2. The tint, for the screen fonts.
   if (takes_colour(request.font_kind) && !choose_colour(in, out, run_command, request)) {
@@ -98,8 +97,8 @@ int run_glyphrig(std::istream& in, std::ostream& out, const CommandRunner& run_c
   }
 
   // 3. The text line; plates ask their own questions.
-  const bool answered = request.font_kind == kCarFont ? ask_plate_questions(in, out, request)
-                                                      : ask_text_line(in, out, request);
+  const bool answered = request.font_kind == font_kind::car ? ask_plate_questions(in, out, request)
+                                                            : ask_text_line(in, out, request);
   if (!answered) return input_ended(out);
 
   // 4. From here on nothing more is asked.
@@ -133,7 +132,7 @@ int run_glyphrig(std::istream& in, std::ostream& out, const CommandRunner& run_c
   // 8. The plate background. A plate too wide is refused, and the run says
   //    so in its status too.
   bool refused = false;
-  if (request.font_kind == kCarFont) {
+  if (request.font_kind == font_kind::car) {
     const plate_plan plan = plate_commands(request.auto_adjust, pass.text_width);
     for (const std::string& command : plan.commands) {
       if (!run_command(command)) return no_picture(out, run_command, pause);
@@ -151,3 +150,5 @@ int run_glyphrig(std::istream& in, std::ostream& out, const CommandRunner& run_c
   pause(900ms);
   return refused ? 1 : 0;
 }
+
+}  // namespace glyphrig

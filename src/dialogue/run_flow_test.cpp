@@ -11,6 +11,7 @@
 #include "scratch_tree.h"
 #include "screens.h"
 
+namespace glyphrig {
 namespace {
 
 using namespace expected;
@@ -33,14 +34,14 @@ run_record run(const std::string& input) {
   run_record record;
   std::istringstream in(input);
   std::ostringstream out;
-  const CommandRunner runner = [&](const std::string& command) {
+  const command_runner runner = [&](const std::string& command) {
     record.commands.push_back(command);
     record.command_offsets.push_back(out.str().size());
     // The tools write their output; the run checks that the strip made one.
     if (command.ends_with(" result.png")) std::ofstream("result.png") << "a picture";
     return true;
   };
-  const Pause pause = [&](std::chrono::milliseconds ms) {
+  const pause_function pause = [&](std::chrono::milliseconds ms) {
     record.pauses.push_back(static_cast<int>(ms.count()));
   };
   record.status = run_glyphrig(in, out, runner, pause);
@@ -305,3 +306,5 @@ TEST_F(RunFlow, OutsideAWorkingTreeSaysWhereToStartBeforeAskingAnything) {
 }
 
 }  // namespace
+
+}  // namespace glyphrig

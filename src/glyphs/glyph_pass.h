@@ -1,11 +1,14 @@
 #ifndef GLYPHRIG_GLYPHS_GLYPH_PASS_H_
 #define GLYPHRIG_GLYPHS_GLYPH_PASS_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "dialogue/render_request.h"
+#include "request/render_request.h"
+
+namespace glyphrig {
 
 // A signed integer as plain decimal text: "-12", "0", "316".
 std::string int_to_decimal(int32_t value);
@@ -22,7 +25,6 @@ struct glyph_pass_result {
 // in place, and names one glyph picture per byte of the folded line.
 glyph_pass_result glyph_pass(render_request& request);
 
-// The command that joins the glyph pictures side by side into result.png.
-std::string strip_command(const std::string& glyph_list);
+}  // namespace glyphrig
 
 #endif  // GLYPHRIG_GLYPHS_GLYPH_PASS_H_

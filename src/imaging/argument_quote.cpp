@@ -1,5 +1,7 @@
 #include "imaging/argument_quote.h"
 
+namespace glyphrig {
+
 // The splitter takes `\"` as a quotation mark of the word, and backslashes
 // count only directly before a quotation mark, where each pair stands for
 // one. So each `"` becomes `\"`, with the backslashes before it doubled; the
@@ -14,3 +16,5 @@ std::string quote_for_argument_splitter(std::string_view command_line) {
   }
   return out;
 }
+
+}  // namespace glyphrig

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+namespace glyphrig {
 namespace {
 
 // How the C runtime of the started program splits its command line. (Its rule
@@ -79,3 +80,5 @@ TEST(ArgumentQuote, HostileColourCodesReachTheToolVerbatim) {
 }
 
 }  // namespace
+
+}  // namespace glyphrig

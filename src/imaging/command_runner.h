@@ -9,6 +9,10 @@
 // command line too long for the system, ...), after saying why on the
 // console. The program hands the system's runner in; tests hand in one that
 // records each line.
-using CommandRunner = std::function<bool(const std::string& command_line)>;
+namespace glyphrig {
+
+using command_runner = std::function<bool(const std::string& command_line)>;
+
+}  // namespace glyphrig
 
 #endif  // GLYPHRIG_IMAGING_COMMAND_RUNNER_H_

@@ -5,6 +5,8 @@
 #include <iosfwd>
 #include <string>
 
+namespace glyphrig {
+
 // Runs one of the program's command lines on this system and waits for it;
 // how it ended is ignored. "cls" clears the console through `console`, which
 // is also flushed before any program starts so that text and the program's
@@ -20,5 +22,7 @@ bool run_system_command(const std::string& command_line, std::ostream& console,
 
 // Waits the given time with the console left as it is.
 void pause_console(std::chrono::milliseconds duration);
+
+}  // namespace glyphrig
 
 #endif  // GLYPHRIG_IMAGING_SYSTEM_COMMAND_H_

@@ -24,6 +24,7 @@
 
 extern char** environ;
 
+namespace glyphrig {
 namespace {
 
 // Words are separated by spaces, any number of them; every backslash is a
@@ -179,3 +180,5 @@ bool run_system_command(const std::string& command_line, std::ostream& console,
 }
 
 void pause_console(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
+
+}  // namespace glyphrig

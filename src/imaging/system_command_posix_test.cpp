@@ -7,6 +7,7 @@
 #include "imaging/system_command.h"
 #include "scratch_tree.h"
 
+namespace glyphrig {
 namespace {
 
 // Sets PATH for one test and puts the old one back.
@@ -147,3 +148,5 @@ TEST(SystemCommandCls, ClearsOnlyATerminal) {
 }
 
 }  // namespace
+
+}  // namespace glyphrig

@@ -19,6 +19,7 @@
 #include "imaging/system_command.h"
 #include "imaging/working_tree.h"
 
+namespace glyphrig {
 namespace {
 
 // CreateProcess takes a command line of at most this many characters.
@@ -145,3 +146,5 @@ bool run_system_command(const std::string& command_line, std::ostream& console,
 void pause_console(std::chrono::milliseconds duration) {
   Sleep(static_cast<DWORD>(duration.count()));
 }
+
+}  // namespace glyphrig

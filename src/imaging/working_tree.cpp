@@ -4,15 +4,14 @@
 #include <system_error>
 #include <vector>
 
-#include "dialogue/font_menu.h"
-
+namespace glyphrig {
 namespace {
 
 std::vector<std::string_view> backgrounds_for(const render_request& request) {
   switch (request.font_kind) {
-    case kStreetFont:
+    case font_kind::street:
       return {kStreetBackground};
-    case kCarFont:
+    case font_kind::car:
       if (request.auto_adjust) return {kPlateLeft, kPlateMiddle, kPlateRight};
       return {kFixedPlate};
     default:
@@ -37,8 +36,9 @@ std::optional<std::string> not_a_working_tree() {
 
 std::optional<std::string> missing_tree_part(const render_request& request) {
   std::error_code error;
-  if (!std::filesystem::is_directory(request.font_folder, error)) {
-    return missing(request.font_folder, "the glyph pictures of this font");
+  const std::string_view folder = font_folder(request.font_kind);
+  if (!std::filesystem::is_directory(folder, error)) {
+    return missing(folder, "the glyph pictures of this font");
   }
   for (std::string_view background : backgrounds_for(request)) {
     if (!std::filesystem::is_regular_file(background, error)) {
@@ -54,3 +54,5 @@ void remove_unjoined_pictures(size_t pictures) {
     std::filesystem::remove("result-" + std::to_string(n) + ".png", ignored);
   }
 }
+
+}  // namespace glyphrig

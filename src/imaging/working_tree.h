@@ -6,7 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "dialogue/render_request.h"
+#include "request/render_request.h"
+
+namespace glyphrig {
 
 // Paths in the working tree, relative to the working directory and written
 // with the separators the command lines use. The tools and the clean-up
@@ -38,5 +40,7 @@ std::optional<std::string> missing_tree_part(const render_request& request);
 // result-0.png, result-1.png and so on; removes those of a line of
 // `pictures` glyphs.
 void remove_unjoined_pictures(size_t pictures);
+
+}  // namespace glyphrig
 
 #endif  // GLYPHRIG_IMAGING_WORKING_TREE_H_

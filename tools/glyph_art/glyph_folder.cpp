@@ -15,7 +15,7 @@ namespace {
 
 // The program sizes a fitted plate from its own width table without measuring any
 // picture, so each plate picture is drawn exactly as wide as that table says.
-int plate_width(unsigned char byte) { return plate_width_table[byte]; }
+int plate_width(unsigned char byte) { return glyphrig::plate_width_table[byte]; }
 
 struct Entry {
   unsigned char byte;
