@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -140,11 +141,30 @@ TEST_F(SystemCommand, SaysWhyAProgramCouldNotStart) {
   EXPECT_EQ(errors_.str(), "glyphrig: cannot run \"imagemagick/convert.exe\": Exec format error\n");
 }
 
-TEST(SystemCommandCls, ClearsOnlyATerminal) {
+// The console text of "cls" with standard output swapped for `fd`.
+std::string cls_with_standard_output(int fd) {
+  const int saved = dup(STDOUT_FILENO);
+  dup2(fd, STDOUT_FILENO);
   std::ostringstream console, errors;
-  run_system_command("cls", console, errors);
-  EXPECT_EQ(console.str(), isatty(STDOUT_FILENO) ? "\x1b[H\x1b[2J\x1b[3J" : "");
+  EXPECT_TRUE(run_system_command("cls", console, errors));
+  dup2(saved, STDOUT_FILENO);
+  close(saved);
   EXPECT_EQ(errors.str(), "");
+  return console.str();
+}
+
+TEST(SystemCommandCls, ClearsOnlyATerminal) {
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(grantpt(master), 0);
+  ASSERT_EQ(unlockpt(master), 0);
+  const int terminal = open(ptsname(master), O_RDWR | O_NOCTTY);
+  ASSERT_GE(terminal, 0);
+  EXPECT_EQ(cls_with_standard_output(terminal), "\x1b[H\x1b[2J\x1b[3J");
+  int pipe_ends[2];
+  ASSERT_EQ(pipe(pipe_ends), 0);
+  EXPECT_EQ(cls_with_standard_output(pipe_ends[1]), "");
+  for (const int fd : {terminal, master, pipe_ends[0], pipe_ends[1]}) close(fd);
 }
 
 }  // namespace
