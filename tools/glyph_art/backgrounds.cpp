@@ -106,12 +106,12 @@ void write_background(const freetype_library& freetype, const folder_look& look,
                       const folder_report& report, const std::filesystem::path& alphabet) {
   const auto folder = alphabet / look.folder;
   switch (look.background) {
-    case background_kind::kNone:
+    case background_kind::none:
       return;
-    case background_kind::kStreetSign:
+    case background_kind::street_sign:
       write_street_sign(freetype.get(), folder, report);
       return;
-    case background_kind::kPlate:
+    case background_kind::plate:
       write_plates(freetype.get(), folder, report);
       return;
   }

@@ -104,7 +104,7 @@ cell_metrics cell_for(const std::vector<entry>& entries, const folder_look& look
     above = std::max(above, top_of(e.ink));
     below = std::max(below, bottom_of(e.ink));
   }
-  if (look.background == background_kind::kNone) {
+  if (look.background == background_kind::none) {
     return {.height = above + below, .baseline = above, .cap = cap};
   }
   const int cap_px = static_cast<int>(std::lround(cap));

@@ -9,7 +9,7 @@
 namespace glyph_art {
 
 // What the program lays a font's text on.
-enum class background_kind { kNone, kStreetSign, kPlate };
+enum class background_kind { none, street_sign, plate };
 
 // How one glyph folder is drawn.
 struct folder_look {
