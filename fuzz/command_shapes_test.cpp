@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "dialogue/font_menu.h"
 #include "glyphs/glyph_pass.h"
-#include "imaging/finishing.h"
+#include "imaging/image_commands.h"
 
+namespace glyphrig {
 namespace {
 
 const std::string kConvert = "imagemagick\\convert.exe ";
@@ -97,14 +97,12 @@ TEST(IsProgramCommand, KnowsEveryCommandTheProgramBuilds) {
       }
     }
   }
-  for (int32_t kind = kNormalFont; kind <= kCarFont; ++kind) {
+  for (int32_t kind = 0; kind < kFontKinds; ++kind) {
     render_request request;
-    request.font_kind = kind;
-    request.font_folder = kFontFolders[kind];
+    request.font_kind = static_cast<font_kind>(kind);
     for (int byte = 0; byte < 256; ++byte) request.text_line += static_cast<char>(byte);
     const std::string strip = strip_command(glyph_pass(request).glyph_list);
     EXPECT_TRUE(is_program_command(strip)) << strip;
-    request.colour_index = 8;
     request.colour_value = "#1a2b3c";
     if (const auto command = tint_or_sign_command(request)) {
       EXPECT_TRUE(is_program_command(*command)) << *command;
@@ -113,3 +111,5 @@ TEST(IsProgramCommand, KnowsEveryCommandTheProgramBuilds) {
 }
 
 }  // namespace
+
+}  // namespace glyphrig
