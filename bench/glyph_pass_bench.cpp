@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "dialogue/font_menu.h"
 #include "glyphs/glyph_pass.h"
 
+namespace glyphrig {
 namespace {
 
 // Mixed text with lower case to fold, digits, signs and code page bytes.
@@ -23,8 +23,7 @@ std::string sample_line(size_t length) {
 void BM_GlyphPass(benchmark::State& state) {
   const auto length = static_cast<size_t>(state.range(0));
   render_request request;
-  request.font_kind = kLargeFont;
-  request.font_folder = kFontFolders[kLargeFont];
+  request.font_kind = font_kind::large;
   const std::string line = sample_line(length);
   for (auto _ : state) {
     // The pass folds the line in place, so each round starts from the typed line.
@@ -39,3 +38,5 @@ void BM_GlyphPass(benchmark::State& state) {
 BENCHMARK(BM_GlyphPass)->RangeMultiplier(10)->Range(1000, 100000)->Complexity(benchmark::oN);
 
 }  // namespace
+
+}  // namespace glyphrig

@@ -15,6 +15,7 @@
 #include "dialogue/run_flow.h"
 #include "scratch_tree.h"
 
+namespace glyphrig {
 namespace {
 
 constexpr std::string_view kTypedLine =
@@ -37,11 +38,12 @@ void enter_bare_tree() {
 void BM_WholeRun(benchmark::State& state, const std::string& answers) {
   enter_bare_tree();
   bool stripped = false;
-  const CommandRunner tools = [&](const std::string& command) {
-    if (command.ends_with(" +append result.png")) stripped = true;
+  const command_runner tools = [&](const std::string& command) {
+    if (command.ends_with(" +append +repage result.png")) stripped = true;
     if (command.ends_with(" result.png")) std::ofstream("result.png");
+    return true;
   };
-  const Pause no_pause = [](std::chrono::milliseconds) {};
+  const pause_function no_pause = [](std::chrono::milliseconds) {};
   for (auto _ : state) {
     std::istringstream in(answers);
     std::ostringstream out;
@@ -67,3 +69,5 @@ BENCHMARK_CAPTURE(BM_WholeRun, plate_fitted, "4\n" + kLine + "\ny\n")
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+}  // namespace glyphrig

@@ -17,9 +17,10 @@ constexpr std::array<std::string_view, 9> kFixedCommands = {
     "imagemagick\\composite.exe -gravity center result.png alphabet/background.png result.png",
     "imagemagick\\convert.exe alphabet/car/background_left.png alphabet/left.png",
     "imagemagick\\convert.exe alphabet/car/background_right.png alphabet/right.png",
-    "imagemagick\\convert.exe alphabet/left.png alphabet/right.png +append "
+    "imagemagick\\convert.exe alphabet/left.png alphabet/right.png +append +repage "
     "alphabet/background.png",
     "imagemagick\\convert.exe alphabet/left.png alphabet/mid.png alphabet/right.png +append "
+    "+repage "
     "alphabet/background.png",
 };
 
@@ -64,7 +65,7 @@ bool is_plate_cut(std::string_view line) {
 }
 
 // The tool, then "alphabet/<font>/<byte>.png " for each byte, all of one font,
-// then " +append result.png". Every font but the chat font has its lower case
+// then " +append +repage result.png". Every font but the chat font has its lower case
 // and left brace folded away.
 bool is_strip(std::string_view line) {
   if (!take(line, kConvert)) return false;
@@ -84,7 +85,7 @@ bool is_strip(std::string_view line) {
     if (font != "normal" && byte >= 'a' && byte <= '{') return false;
     if (!take(line, ".png ")) return false;
   }
-  return line == " +append result.png";
+  return line == " +append +repage result.png";
 }
 
 // White space as a formatted read of one word sees it.
@@ -95,9 +96,9 @@ bool is_word_break(char c) {
 // The colour is one word, whatever its characters.
 bool is_tint(std::string_view line) {
   constexpr std::string_view tail = " result.png";
-  if (!take(
-          line,
-          "imagemagick\\convert.exe result.png -colorspace Gray -normalize +level-colors black,") ||
+  if (!take(line,
+            "imagemagick\\convert.exe result.png -channel RGB -colorspace Gray -normalize "
+            "+level-colors black,") ||
       !line.ends_with(tail)) {
     return false;
   }

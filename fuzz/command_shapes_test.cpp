@@ -4,14 +4,15 @@
 
 #include <string>
 
-#include "dialogue/font_menu.h"
 #include "glyphs/glyph_pass.h"
-#include "imaging/finishing.h"
+#include "imaging/image_commands.h"
 
+namespace glyphrig {
 namespace {
 
 const std::string kConvert = "imagemagick\\convert.exe ";
-const std::string kTint = kConvert + "result.png -colorspace Gray -normalize +level-colors black,";
+const std::string kTint =
+    kConvert + "result.png -channel RGB -colorspace Gray -normalize +level-colors black,";
 
 struct shape_case {
   std::string line;
@@ -26,22 +27,23 @@ TEST(IsProgramCommand, KnowsEachShapeAndNothingNearIt) {
       {"alphabet\\remove_temp.bat", true},
       {"alphabet/remove_temp.bat", false},
       // The strip.
-      {kConvert + " +append result.png", true},
+      {kConvert + " +append +repage result.png", true},
       {kConvert + "alphabet/large/65.png alphabet/large/0.png alphabet/large/255.png  +append "
-                  "result.png",
+                  "+repage result.png",
        true},
-      {kConvert + "alphabet/normal/97.png alphabet/normal/123.png  +append result.png", true},
-      {kConvert + "alphabet/car/124.png alphabet/car/96.png  +append result.png", true},
-      {kConvert + "alphabet/large/97.png  +append result.png", false},    // not folded
-      {kConvert + "alphabet/street/123.png  +append result.png", false},  // not folded
-      {kConvert + "alphabet/large/65.png alphabet/menu/65.png  +append result.png", false},
-      {kConvert + "alphabet/large/256.png  +append result.png", false},
-      {kConvert + "alphabet/large/065.png  +append result.png", false},
-      {kConvert + "alphabet/large/-1.png  +append result.png", false},
-      {kConvert + "alphabet/large/.png  +append result.png", false},
-      {kConvert + "alphabet/small/65.png  +append result.png", false},
-      {kConvert + "alphabet/large/65.png +append result.png", false},  // one space only
-      {kConvert + "alphabet/large/65.png  +append result.png ", false},
+      {kConvert + "alphabet/normal/97.png alphabet/normal/123.png  +append +repage result.png",
+       true},
+      {kConvert + "alphabet/car/124.png alphabet/car/96.png  +append +repage result.png", true},
+      {kConvert + "alphabet/large/97.png  +append +repage result.png", false},    // not folded
+      {kConvert + "alphabet/street/123.png  +append +repage result.png", false},  // not folded
+      {kConvert + "alphabet/large/65.png alphabet/menu/65.png  +append +repage result.png", false},
+      {kConvert + "alphabet/large/256.png  +append +repage result.png", false},
+      {kConvert + "alphabet/large/065.png  +append +repage result.png", false},
+      {kConvert + "alphabet/large/-1.png  +append +repage result.png", false},
+      {kConvert + "alphabet/large/.png  +append +repage result.png", false},
+      {kConvert + "alphabet/small/65.png  +append +repage result.png", false},
+      {kConvert + "alphabet/large/65.png +append +repage result.png", false},  // one space only
+      {kConvert + "alphabet/large/65.png  +append +repage result.png ", false},
       {kConvert + "alphabet/large/65.png", false},
       // The tint.
       {kTint + "#ff6312 result.png", true},
@@ -71,11 +73,13 @@ TEST(IsProgramCommand, KnowsEachShapeAndNothingNearIt) {
       {kConvert + "alphabet/car/background_middle.png -crop +114+0 alphabet/mid.png", false},
       {kConvert + "alphabet/car/background_middle.png -crop +00+0 alphabet/mid.png", false},
       {kConvert + "alphabet/car/background_middle.png -crop ++0 alphabet/mid.png", false},
-      {kConvert + "alphabet/left.png alphabet/right.png +append alphabet/background.png", true},
-      {kConvert + "alphabet/left.png alphabet/mid.png alphabet/right.png +append "
-                  "alphabet/background.png",
+      {kConvert + "alphabet/left.png alphabet/right.png +append +repage alphabet/background.png",
        true},
-      {kConvert + "alphabet/right.png alphabet/left.png +append alphabet/background.png", false},
+      {kConvert + "alphabet/left.png alphabet/mid.png alphabet/right.png +append "
+                  "+repage alphabet/background.png",
+       true},
+      {kConvert + "alphabet/right.png alphabet/left.png +append +repage alphabet/background.png",
+       false},
       {"", false},
   };
   for (const auto& c : cases) {
@@ -93,14 +97,12 @@ TEST(IsProgramCommand, KnowsEveryCommandTheProgramBuilds) {
       }
     }
   }
-  for (int32_t kind = kNormalFont; kind <= kCarFont; ++kind) {
+  for (int32_t kind = 0; kind < kFontKinds; ++kind) {
     render_request request;
-    request.font_kind = kind;
-    request.font_folder = kFontFolders[kind];
+    request.font_kind = static_cast<font_kind>(kind);
     for (int byte = 0; byte < 256; ++byte) request.text_line += static_cast<char>(byte);
     const std::string strip = strip_command(glyph_pass(request).glyph_list);
     EXPECT_TRUE(is_program_command(strip)) << strip;
-    request.colour_index = 8;
     request.colour_value = "#1a2b3c";
     if (const auto command = tint_or_sign_command(request)) {
       EXPECT_TRUE(is_program_command(*command)) << *command;
@@ -109,3 +111,5 @@ TEST(IsProgramCommand, KnowsEveryCommandTheProgramBuilds) {
 }
 
 }  // namespace
+
+}  // namespace glyphrig

@@ -1,8 +1,11 @@
 #include "tree_probe.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -67,4 +70,52 @@ std::vector<int> glyph_bytes(const std::map<std::string, picture_size>& sizes) {
   }
   std::sort(bytes.begin(), bytes.end());
   return bytes;
+}
+
+namespace {
+
+// A size as ImageMagick reads it from its policy or environment: a number, then an SI prefix
+// in powers of 1,000 (K is 1,000) or, followed by i, of 1,024 (Ki is 1,024), then a unit.
+std::optional<long long> imagemagick_size(const std::string& text) {
+  char* rest = nullptr;
+  double size = std::strtod(text.c_str(), &rest);
+  // Like ImageMagick, take what is no number as 0, but "unlimited" as no limit.
+  if (rest == text.c_str()) {
+    return text.starts_with("unlimited") ? std::nullopt : std::optional(0LL);
+  }
+  constexpr std::string_view kPrefixes = "kKMGTPE";
+  constexpr int kPowers[] = {1, 1, 2, 3, 4, 5, 6};
+  const auto prefix = *rest == '\0' ? std::string_view::npos : kPrefixes.find(*rest);
+  if (prefix != std::string_view::npos) {
+    size *= std::pow(rest[1] == 'i' ? 1024.0 : 1000.0, kPowers[prefix]);
+  }
+  return std::llround(size);
+}
+
+}  // namespace
+
+std::optional<long long> imagemagick_width_limit() {
+  std::optional<long long> limit;
+  const auto lower_to = [&](std::optional<long long> size) {
+    if (size && (!limit || *size < *limit)) limit = size;
+  };
+  // The environment may lower the policy's limit, never raise it.
+  if (const char* env = std::getenv("MAGICK_WIDTH_LIMIT")) lower_to(imagemagick_size(env));
+  std::istringstream in(capture("identify -list policy 2>/dev/null"));
+  std::string domain;
+  std::string name;
+  for (std::string line; std::getline(in, line);) {
+    line.erase(0, line.find_first_not_of(' '));
+    const auto colon = line.find(": ");
+    if (colon == std::string::npos) continue;
+    const std::string key = line.substr(0, colon);
+    std::string value = line.substr(colon + 2);
+    value.erase(value.find_last_not_of(' ') + 1);
+    if (key == "Policy") domain = value;
+    if (key == "name") name = value;
+    if (key == "value" && domain == "Resource" && name == "width") {
+      lower_to(imagemagick_size(value));
+    }
+  }
+  return limit;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,5 +43,9 @@ picture load_picture(const std::filesystem::path& file);
 
 // Byte values that have a picture named <value>.png in the folder.
 std::vector<int> glyph_bytes(const std::map<std::string, picture_size>& sizes);
+
+// The widest picture ImageMagick may make: the width limit of its policy (Debian's "16KP" is
+// 16,000 pixels), or the lower MAGICK_WIDTH_LIMIT. No value when neither sets one.
+std::optional<long long> imagemagick_width_limit();
 
 #endif  // GLYPHRIG_TESTS_TREE_PROBE_H_

@@ -1,13 +1,18 @@
 // Checks the rendered working tree (build/tree/alphabet) with the system's ImageMagick:
-// which bytes have pictures, their sizes, their transparency and the backgrounds.
+// which bytes have pictures, their sizes, their transparency, the case of their letters, the
+// backgrounds, and how long a line of them ImageMagick's width policy lets the strip be.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <numeric>
+#include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +20,7 @@
 #include "glyphs/plate_width_table.h"
 #include "tree_probe.h"
 
+namespace glyphrig {
 namespace {
 
 const std::filesystem::path kAlphabet = std::filesystem::path(GLYPHRIG_TREE_DIR) / "alphabet";
@@ -153,6 +159,52 @@ INSTANTIATE_TEST_SUITE_P(Tree, FolderLook,
                                            look_case{"car", false, false}),
                          [](const auto& info) { return info.param.folder; });
 
+std::string file_bytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The program folds only a to z to capitals; every other byte keeps its own picture. Fonts
+// that draw capitals only therefore draw each lower-case letter as its capital, so that a
+// line reads in one case however it was typed, while the chat font keeps both cases.
+struct letter_case_case {
+  std::string folder;
+  bool capitals_only;
+};
+
+void PrintTo(const letter_case_case& c, std::ostream* os) { *os << c.folder; }
+
+class LetterCase : public ::testing::TestWithParam<letter_case_case> {};
+
+TEST_P(LetterCase, LowerCaseLettersAreTheirCapitalsOnlyInCapitalsOnlyFonts) {
+  const letter_case_case& c = GetParam();
+  // Each lower-case letter of code page 850 and its capital, as C.UTF-8 maps them. Sharp s
+  // has no capital; y diaeresis, f hook and micro have theirs outside the code page.
+  std::vector<std::pair<int, int>> letters = {
+      {129, 154}, {130, 144}, {131, 182}, {132, 142}, {133, 183}, {134, 143}, {135, 128},
+      {136, 210}, {137, 211}, {138, 212}, {139, 216}, {140, 215}, {141, 222}, {145, 146},
+      {147, 226}, {148, 153}, {149, 227}, {150, 234}, {151, 235}, {155, 157}, {160, 181},
+      {161, 214}, {162, 224}, {163, 233}, {164, 165}, {198, 199}, {208, 209}, {213, 'I'},
+      {228, 229}, {231, 232}, {236, 237}};
+  for (int lower = 'a'; lower <= 'z'; ++lower) letters.emplace_back(lower, lower - 'a' + 'A');
+  const auto picture_of = [&](int byte) {
+    return file_bytes(kAlphabet / c.folder / (std::to_string(byte) + ".png"));
+  };
+  for (const auto& [lower, capital] : letters) {
+    const std::string drawn = picture_of(lower);
+    ASSERT_FALSE(drawn.empty()) << c.folder << " byte " << lower;
+    EXPECT_EQ(drawn == picture_of(capital), c.capitals_only)
+        << c.folder << " byte " << lower << " beside " << capital;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tree, LetterCase,
+                         ::testing::Values(letter_case_case{"normal", false},
+                                           letter_case_case{"large", true},
+                                           letter_case_case{"menu", true},
+                                           letter_case_case{"street", true}),
+                         [](const auto& info) { return info.param.folder; });
+
 // Rows of a picture that hold ink, top and bottom.
 std::pair<int, int> inked_rows(const picture& pic) {
   int top = pic.height;
@@ -202,6 +254,85 @@ INSTANTIATE_TEST_SUITE_P(Tree, FallbackLetter,
                                            fallback_case{"car", 165, 'N', false, true},  // N tilde
                                            fallback_case{"car", 128, 'C', true,
                                                          false}));  // C cedilla
+
+// The number in the "Longest line of W" column of the README's line-length table for a font.
+std::optional<long long> readme_longest_line_of_w(const std::string& font) {
+  std::ifstream readme(GLYPHRIG_README);
+  std::string line;
+  std::size_t column = 0;
+  while (std::getline(readme, line)) {
+    std::vector<std::string> cells;
+    std::istringstream row(line);
+    for (std::string cell; std::getline(row, cell, '|');) {
+      cell.erase(0, cell.find_first_not_of(' '));
+      cell.erase(cell.find_last_not_of(' ') + 1);
+      cells.push_back(cell);
+    }
+    if (column == 0) {
+      column = std::find(cells.begin(), cells.end(), "Longest line of W") - cells.begin();
+      if (column == cells.size()) column = 0;
+    } else if (cells.size() > column && cells[1] == font) {
+      std::erase(cells[column], ',');
+      return std::stoll(cells[column]);
+    }
+  }
+  return std::nullopt;
+}
+
+// The strip command joins the glyphs with +append, so the longest line of a font is as many
+// W, its widest letter, as ImageMagick's width policy allows in one picture.
+struct longest_line_case {
+  std::string folder;
+  std::string readme_font;  // as the README's table names it
+};
+
+void PrintTo(const longest_line_case& c, std::ostream* os) { *os << c.folder; }
+
+class LongestLine : public ::testing::TestWithParam<longest_line_case> {};
+
+TEST_P(LongestLine, IsAsManyWAsImageMagicksWidthPolicyAllows) {
+  const longest_line_case& c = GetParam();
+  const auto limit = imagemagick_width_limit();
+  if (!limit) GTEST_SKIP() << "this ImageMagick sets no width limit";
+  ASSERT_GT(*limit, 0) << "ImageMagick allows no width at all";
+  const auto folder = kAlphabet / c.folder;
+  const int w = size_of(folder / "87.png").width;
+  ASSERT_GT(w, 0);
+  const long long longest = *limit / w;
+  // Beyond that the program's command line, not the picture, is too long.
+  if (longest > 2500) {
+    GTEST_SKIP() << "a width limit of " << *limit << " px allows " << longest << " W";
+  }
+  const auto strip = std::filesystem::temp_directory_path() /
+                     ("glyphrig_ws_" + c.folder + std::to_string(::getpid()) + ".png");
+  const auto join = [&](long long n) {
+    std::string command = "cd '" + folder.string() + "' && convert";
+    for (long long i = 0; i < n; ++i) command += " 87.png";
+    const std::string said = capture(command + " +append '" + strip.string() + "' 2>&1");
+    const picture_size size = size_of(strip);
+    std::filesystem::remove(strip);
+    return std::pair{said, size};
+  };
+  EXPECT_EQ(join(longest).second,
+            (picture_size{static_cast<int>(longest * w), size_of(folder / "87.png").height}));
+  const auto [refusal, too_wide] = join(longest + 1);
+  EXPECT_EQ(too_wide, picture_size{});
+  EXPECT_NE(refusal.find("exceeds limit"), std::string::npos) << refusal;
+
+  if (*limit != 16000) {
+    GTEST_SKIP() << "the README's table is for Debian's 16,000 px; this ImageMagick allows "
+                 << *limit << " px, " << longest << " W of " << c.folder;
+  }
+  EXPECT_EQ(readme_longest_line_of_w(c.readme_font), longest) << c.readme_font;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tree, LongestLine,
+                         ::testing::Values(longest_line_case{"normal", "normal (chat)"},
+                                           longest_line_case{"large", "large"},
+                                           longest_line_case{"menu", "menu"},
+                                           longest_line_case{"street", "street sign"},
+                                           longest_line_case{"car", "car plate"}),
+                         [](const auto& info) { return info.param.folder; });
 
 TEST(CarFolder, HasAPictureExactlyAsWideAsThePlateTableForEachBytesOfWidth) {
   const auto sizes = sizes_in(kAlphabet / "car");
@@ -283,3 +414,5 @@ TEST(StreetFolder, SignHoldsTwentyCapitalsAboveAndBelowRoom) {
 }
 
 }  // namespace
+
+}  // namespace glyphrig

@@ -6,6 +6,7 @@
 
 #include "dialogue/console_text.h"
 
+namespace glyphrig {
 namespace {
 
 // What the previous answer left on its line is thrown away, up to this many
@@ -59,3 +60,5 @@ std::optional<bool> read_yes_no(std::istream& in, std::ostream& out) {
   }
   return std::nullopt;
 }
+
+}  // namespace glyphrig

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+namespace glyphrig {
+
 // The ways an answer is read from the console. The caller has written its
 // prompt already; each reader flushes `out` before it waits, so the prompt is
 // visible. Every reader returns nothing when standard input has ended, so that
@@ -29,5 +31,7 @@ std::optional<std::string> read_word(std::istream& in, std::ostream& out);
 // Reads whole lines until one is exactly "y" (true) or "n" (false); any other
 // line is ignored without a word.
 std::optional<bool> read_yes_no(std::istream& in, std::ostream& out);
+
+}  // namespace glyphrig
 
 #endif  // GLYPHRIG_DIALOGUE_ANSWERS_H_

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+namespace glyphrig {
 namespace {
 
 constexpr char kRetry[] = "Please enter a correct number: ";
@@ -131,3 +132,5 @@ TEST(ReadYesNo, TakesOnlyAWholeLineOfYOrNAndIgnoresEverythingElse) {
 }
 
 }  // namespace
+
+}  // namespace glyphrig

@@ -7,9 +7,12 @@
 #include "dialogue/answers.h"
 #include "dialogue/menu_text.h"
 
+namespace glyphrig {
 namespace {
 
-// The choice that asks for a typed code.
+// The choice that leaves the picture untinted, and the one that asks for a
+// typed code.
+constexpr int32_t kNoTint = 0;
 constexpr int32_t kCustomColour = 8;
 
 // The tint of each menu choice, as the image tool takes it. Choices 0 and 8
@@ -48,13 +51,14 @@ void write_colour_menu(std::ostream& out) {
 
 }  // namespace
 
-bool choose_colour(std::istream& in, std::ostream& out, const CommandRunner& run_command,
+bool choose_colour(std::istream& in, std::ostream& out, const command_runner& run_command,
                    render_request& request) {
   run_command("cls");
   write_colour_menu(out);
   const auto index = read_number(in, out, 0, static_cast<int32_t>(kPalette.size()) - 1);
   if (!index) return false;
-  request.colour_index = *index;
+  request.colour_value.reset();
+  if (*index == kNoTint) return true;
   request.colour_value = kPalette[*index];
   if (*index != kCustomColour) return true;
 
@@ -66,3 +70,5 @@ bool choose_colour(std::istream& in, std::ostream& out, const CommandRunner& run
   request.colour_value = *code;
   return true;
 }
+
+}  // namespace glyphrig

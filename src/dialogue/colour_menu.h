@@ -1,18 +1,19 @@
 #ifndef GLYPHRIG_DIALOGUE_COLOUR_MENU_H_
 #define GLYPHRIG_DIALOGUE_COLOUR_MENU_H_
 
-#include <cstdint>
 #include <iosfwd>
 
-#include "dialogue/render_request.h"
 #include "imaging/command_runner.h"
+#include "request/render_request.h"
 
-// The choice that leaves the picture untinted.
-inline constexpr int32_t kNoTint = 0;
+namespace glyphrig {
 
-// Clears the screen, shows the colour menu and sets colour_index and
-// colour_value. False when standard input ended before the choice was made.
-bool choose_colour(std::istream& in, std::ostream& out, const CommandRunner& run_command,
+// Clears the screen, shows the colour menu and sets colour_value: nothing
+// for choice 0, the palette's colour or the typed code otherwise. False when
+// standard input ended before the choice was made.
+bool choose_colour(std::istream& in, std::ostream& out, const command_runner& run_command,
                    render_request& request);
+
+}  // namespace glyphrig
 
 #endif  // GLYPHRIG_DIALOGUE_COLOUR_MENU_H_

@@ -2,6 +2,9 @@
 #define GLYPHRIG_DIALOGUE_CONSOLE_TEXT_H_
 
 #include <string>
+#include <string_view>
+
+namespace glyphrig {
 
 // The glyph pictures are named by the bytes of code page 850, which is what a
 // Western European Windows console delivers when a line is typed. A terminal
@@ -12,5 +15,12 @@
 // is code page 850 still names its own pictures. On Windows the line is
 // returned unchanged.
 std::string console_text_bytes(std::string typed);
+
+// The other way, for a message that names typed characters: the bytes as
+// the console shows them (code page 850 turned into UTF-8 where the
+// terminal speaks UTF-8, unchanged on Windows).
+std::string console_text_for_screen(std::string_view bytes);
+
+}  // namespace glyphrig
 
 #endif  // GLYPHRIG_DIALOGUE_CONSOLE_TEXT_H_

@@ -10,6 +10,7 @@
 
 #include "dialogue/console_text.h"
 
+namespace glyphrig {
 namespace {
 
 constexpr char kNoSuchCharacter = '?';
@@ -27,8 +28,10 @@ class converter {
   converter& operator=(const converter&) = delete;
 
   // Converts the first character of `in` into `out` and returns how many bytes
-  // of `in` it took, or 0 when the converter refuses it.
-  size_t first_character(std::string_view in, char* out, size_t out_size) {
+  // of `in` it took, or 0 when the converter refuses it; `written` is set to
+  // the bytes written to `out`.
+  size_t first_character(std::string_view in, char* out, size_t out_size,
+                         size_t* written = nullptr) {
     char* in_ptr = const_cast<char*>(in.data());
     size_t in_left = in.size();
     char* out_ptr = out;
@@ -37,6 +40,7 @@ class converter {
     // after it; running out of room is the expected way to end.
     iconv(handle_, &in_ptr, &in_left, &out_ptr, &out_left);
     iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+    if (written) *written = out_size - out_left;
     return out_left == out_size ? 0 : in.size() - in_left;
   }
 
@@ -81,3 +85,21 @@ std::string console_text_bytes(std::string typed) {
   }
   return bytes;
 }
+
+std::string console_text_for_screen(std::string_view bytes) {
+  static converter to_utf8("UTF-8", "CP850");
+  std::string shown;
+  for (const char byte : bytes) {
+    char character[4];
+    size_t written = 0;
+    if (static_cast<unsigned char>(byte) >= 0x80 &&
+        to_utf8.first_character({&byte, 1}, character, sizeof character, &written)) {
+      shown.append(character, written);
+    } else {
+      shown += byte;
+    }
+  }
+  return shown;
+}
+
+}  // namespace glyphrig

@@ -4,6 +4,7 @@
 
 #include "dialogue/console_text.h"
 
+namespace glyphrig {
 namespace {
 
 TEST(ConsoleText, TypedUtf8BecomesTheBytesOfCodePage850) {
@@ -53,3 +54,5 @@ TEST(ConsoleText, LongLinesTakeLinearTime) {
 }
 
 }  // namespace
+
+}  // namespace glyphrig

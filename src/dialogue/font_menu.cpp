@@ -2,7 +2,11 @@
 
 #include <ostream>
 
+#include "dialogue/answers.h"
 #include "dialogue/menu_text.h"
+
+namespace glyphrig {
+namespace {
 
 void write_font_menu(std::ostream& out) {
   out << kRule;
@@ -23,3 +27,14 @@ void write_font_menu(std::ostream& out) {
   end_block(out);
   out << "Enter font type number: ";
 }
+
+}  // namespace
+
+std::optional<font_kind> choose_font(std::istream& in, std::ostream& out) {
+  write_font_menu(out);
+  const auto number = read_number(in, out, 0, kFontKinds - 1);
+  if (!number) return std::nullopt;
+  return static_cast<font_kind>(*number);
+}
+
+}  // namespace glyphrig

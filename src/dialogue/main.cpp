@@ -8,8 +8,8 @@
 #include "imaging/system_command.h"
 
 int main() {
-  const CommandRunner run_command = [](const std::string& command_line) {
-    run_system_command(command_line, std::cout, std::cerr);
+  const glyphrig::command_runner run_command = [](const std::string& command_line) {
+    return glyphrig::run_system_command(command_line, std::cout, std::cerr);
   };
-  return run_glyphrig(std::cin, std::cout, run_command, pause_console);
+  return glyphrig::run_glyphrig(std::cin, std::cout, run_command, glyphrig::pause_console);
 }

@@ -5,6 +5,8 @@
 #include "dialogue/answers.h"
 #include "dialogue/menu_text.h"
 
+namespace glyphrig {
+
 bool ask_plate_questions(std::istream& in, std::ostream& out, render_request& request) {
   request.auto_adjust = false;
   out << "Maximum letters is around 20 (depends on width)! \n"
@@ -21,3 +23,5 @@ bool ask_plate_questions(std::istream& in, std::ostream& out, render_request& re
   request.auto_adjust = *fit;
   return true;
 }
+
+}  // namespace glyphrig

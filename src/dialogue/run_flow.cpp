@@ -2,18 +2,22 @@
 
 #include <filesystem>
 #include <ostream>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "dialogue/answers.h"
 #include "dialogue/colour_menu.h"
+#include "dialogue/console_text.h"
 #include "dialogue/font_menu.h"
 #include "dialogue/menu_text.h"
 #include "dialogue/plate_questions.h"
-#include "dialogue/render_request.h"
 #include "glyphs/glyph_pass.h"
-#include "imaging/finishing.h"
+#include "imaging/image_commands.h"
 #include "imaging/working_tree.h"
+#include "request/render_request.h"
 
+namespace glyphrig {
 namespace {
 
 using std::chrono_literals::operator""ms;
@@ -45,29 +49,47 @@ bool picture_made() {
   return std::filesystem::exists(std::filesystem::path(kResultPicture), ignored);
 }
 
-// Nothing more can be drawn: whoever failed has said why (the tree check, the
-// command layer or the image tool). The run still cleans up and leaves the
-// message on the screen for a moment, but it does not say "done".
-int no_picture(std::ostream& out, const CommandRunner& run_command, const Pause& pause) {
+// Nothing more can be drawn, or what was drawn is not the picture asked for:
+// no picture is left. The run still cleans up, then leaves the reason as the
+// last line on the screen for a moment, and does not say "done". Where the
+// command layer or the image tool failed, they have said why already.
+int no_picture(std::ostream& out, const command_runner& run_command, const pause_function& pause,
+               std::string_view reason = {}) {
+  remove_old_result();
   run_command(std::string(kCleanUpScript));
+  if (!reason.empty()) out << reason << '\n';
   out.flush();
   pause(3000ms);
   return 1;
 }
 
+// Names the characters of the line that the font has no picture for, as they
+// were typed; the strip goes on without them.
+void tell_left_out(std::ostream& out, const std::string& typed,
+                   const std::vector<size_t>& positions) {
+  if (positions.empty()) return;
+  out << "Left out, as this font has no picture for them:";
+  for (const size_t i : positions) out << ' ' << console_text_for_screen(typed.substr(i, 1));
+  out << '\n' << std::flush;
+}
+
 }  // namespace
 
-int run_glyphrig(std::istream& in, std::ostream& out, const CommandRunner& run_command,
-                 const Pause& pause) {
+int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_command,
+                 const pause_function& pause) {
+  // 0. Started outside its working tree the program could draw nothing: it
+  //    says so before it asks anything.
+  if (const auto elsewhere = not_a_working_tree()) {
+    out << *elsewhere << '\n' << std::flush;
+    return 1;
+  }
   render_request request;
 
   // 1. The banner and the font menu.
   run_command("cls");
-  write_font_menu(out);
-  const auto font_kind = read_number(in, out, kNormalFont, kCarFont);
-  if (!font_kind) return input_ended(out);
-  request.font_kind = *font_kind;
-  request.font_folder = kFontFolders[*font_kind];
+  const auto font = choose_font(in, out);
+  if (!font) return input_ended(out);
+  request.font_kind = *font;
 
   // 2. The tint, for the screen fonts.
   if (takes_colour(request.font_kind) && !choose_colour(in, out, run_command, request)) {
@@ -75,8 +97,8 @@ int run_glyphrig(std::istream& in, std::ostream& out, const CommandRunner& run_c
   }
 
   // 3. The text line; plates ask their own questions.
-  const bool answered = request.font_kind == kCarFont ? ask_plate_questions(in, out, request)
-                                                      : ask_text_line(in, out, request);
+  const bool answered = request.font_kind == font_kind::car ? ask_plate_questions(in, out, request)
+                                                            : ask_text_line(in, out, request);
   if (!answered) return input_ended(out);
 
   // 4. From here on nothing more is asked.
@@ -87,25 +109,38 @@ int run_glyphrig(std::istream& in, std::ostream& out, const CommandRunner& run_c
   // 5. The tree must hold what this run reads; the old picture goes either way.
   remove_old_result();
   if (const auto missing = missing_tree_part(request)) {
-    out << *missing << '\n';
-    return no_picture(out, run_command, pause);
+    return no_picture(out, run_command, pause, *missing);
   }
 
   // 6. The glyphs, joined side by side into result.png.
+  const std::string typed = request.text_line;
   const glyph_pass_result pass = glyph_pass(request);
-  run_command(strip_command(pass.glyph_list));
-  if (!picture_made()) return no_picture(out, run_command, pause);
+  tell_left_out(out, typed, pass.without_picture);
+  if (!run_command(strip_command(pass.glyph_list))) return no_picture(out, run_command, pause);
+  if (!picture_made()) {
+    remove_unjoined_pictures(request.text_line.size());
+    return no_picture(
+        out, run_command, pause,
+        request.text_line.empty() ? "The text line was empty: there is nothing to draw." : "");
+  }
 
   // 7. The tint or the street sign.
-  if (const auto command = tint_or_sign_command(request)) run_command(*command);
+  if (const auto command = tint_or_sign_command(request); command && !run_command(*command)) {
+    return no_picture(out, run_command, pause);
+  }
 
-  // 8. The plate background.
-  if (request.font_kind == kCarFont) {
+  // 8. The plate background. A plate too wide is refused, and the run says
+  //    so in its status too.
+  bool refused = false;
+  if (request.font_kind == font_kind::car) {
     const plate_plan plan = plate_commands(request.auto_adjust, pass.text_width);
-    for (const std::string& command : plan.commands) run_command(command);
+    for (const std::string& command : plan.commands) {
+      if (!run_command(command)) return no_picture(out, run_command, pause);
+    }
     if (plan.refused) {
       out << kPlateRefusal << '\n' << std::flush;
       pause(3000ms);
+      refused = true;
     }
   }
 
@@ -113,5 +148,7 @@ int run_glyphrig(std::istream& in, std::ostream& out, const CommandRunner& run_c
   run_command(std::string(kCleanUpScript));
   out << "done\n" << std::flush;
   pause(900ms);
-  return 0;
+  return refused ? 1 : 0;
 }
+
+}  // namespace glyphrig

@@ -7,14 +7,19 @@
 
 #include "imaging/command_runner.h"
 
+namespace glyphrig {
+
 // Waits the given time; the program sleeps, tests only take note.
-using Pause = std::function<void(std::chrono::milliseconds)>;
+using pause_function = std::function<void(std::chrono::milliseconds)>;
 
 // One whole run: the questions on `in` and `out`, then the commands that make
-// result.png. Returns the exit status: 0 after "done"; 1 when standard input
-// ended before every question was answered (nothing is run then), or when no
-// picture could be made.
-int run_glyphrig(std::istream& in, std::ostream& out, const CommandRunner& run_command,
-                 const Pause& pause);
+// result.png. Returns the exit status: 0 after "done" with the picture asked
+// for; 1 when the working directory is no working tree or standard input
+// ended before every question was answered (nothing is run then), when no
+// picture could be made, or when a plate was refused as too wide.
+int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_command,
+                 const pause_function& pause);
+
+}  // namespace glyphrig
 
 #endif  // GLYPHRIG_DIALOGUE_RUN_FLOW_H_

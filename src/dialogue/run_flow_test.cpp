@@ -11,13 +11,15 @@
 #include "scratch_tree.h"
 #include "screens.h"
 
+namespace glyphrig {
 namespace {
 
 using namespace expected;
 
 const std::string kConvert = "imagemagick\\convert.exe ";
 const std::string kCleanUp = "alphabet\\remove_temp.bat";
-const std::string kTint = kConvert + "result.png -colorspace Gray -normalize +level-colors black,";
+const std::string kTint =
+    kConvert + "result.png -channel RGB -colorspace Gray -normalize +level-colors black,";
 
 // One in-process run with every command and pause recorded.
 struct run_record {
@@ -32,13 +34,14 @@ run_record run(const std::string& input) {
   run_record record;
   std::istringstream in(input);
   std::ostringstream out;
-  const CommandRunner runner = [&](const std::string& command) {
+  const command_runner runner = [&](const std::string& command) {
     record.commands.push_back(command);
     record.command_offsets.push_back(out.str().size());
     // The tools write their output; the run checks that the strip made one.
     if (command.ends_with(" result.png")) std::ofstream("result.png") << "a picture";
+    return true;
   };
-  const Pause pause = [&](std::chrono::milliseconds ms) {
+  const pause_function pause = [&](std::chrono::milliseconds ms) {
     record.pauses.push_back(static_cast<int>(ms.count()));
   };
   record.status = run_glyphrig(in, out, runner, pause);
@@ -53,7 +56,7 @@ std::string glyphs(const std::string& folder, std::initializer_list<int> bytes) 
 }
 
 std::string strip(const std::string& glyph_list) {
-  return kConvert + glyph_list + " +append result.png";
+  return kConvert + glyph_list + " +append +repage result.png";
 }
 
 class RunFlow : public ::testing::Test {
@@ -69,6 +72,7 @@ struct dialogue_case {
   std::string input;
   std::string output;  // after the font screen
   std::vector<std::string> commands;
+  int status = 0;
 };
 
 TEST_F(RunFlow, WholeDialoguesWriteTheirScreensAndRunTheirCommands) {
@@ -120,7 +124,7 @@ TEST_F(RunFlow, WholeDialoguesWriteTheirScreensAndRunTheirCommands) {
        {"cls", strip(glyphs("car", {65, 66, 32, 49, 50})),
         kConvert + "alphabet/car/background_left.png -crop -101+0 alphabet/left.png",
         kConvert + "alphabet\\car\\background_right.png -crop +45+0 alphabet/right.png",
-        kConvert + "alphabet/left.png alphabet/right.png +append alphabet/background.png",
+        kConvert + "alphabet/left.png alphabet/right.png +append +repage alphabet/background.png",
         "imagemagick\\composite.exe -gravity center result.png alphabet/background.png result.png",
         kCleanUp}},
       {"plate too wide to fit",
@@ -129,14 +133,20 @@ TEST_F(RunFlow, WholeDialoguesWriteTheirScreensAndRunTheirCommands) {
        {"cls",
         strip(glyphs("car", {87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 87, 73})),
         kConvert + "alphabet/car/background_right.png alphabet/right.png",
-        kConvert + "alphabet/car/background_left.png alphabet/left.png", kCleanUp}},
+        kConvert + "alphabet/car/background_left.png alphabet/left.png", kCleanUp},
+       1},
+      {"a plate names what it has no picture for, as typed, and draws the rest",
+       "4\n\xC3\xBC{b\xC3\xBC\x81\nn\n",
+       kPlatePrompts + kFitPrompt + kWorking +
+           "Left out, as this font has no picture for them: \xC3\xBC {\n" + kDone,
+       {"cls", strip(glyphs("car", {129, 91, 66, 129, 129})), fixed_plate, kCleanUp}},
       {"a plate typed in UTF-8: the width of byte 142 is 12",
        "4\n\xC3\x84\ny\n",
        kPlatePrompts + kFitPrompt + kWorking + kDone,
        {"cls", strip(glyphs("car", {142})),
         kConvert + "alphabet/car/background_left.png -crop -101+0 alphabet/left.png",
         kConvert + "alphabet\\car\\background_right.png -crop +89+0 alphabet/right.png",
-        kConvert + "alphabet/left.png alphabet/right.png +append alphabet/background.png",
+        kConvert + "alphabet/left.png alphabet/right.png +append +repage alphabet/background.png",
         "imagemagick\\composite.exe -gravity center result.png alphabet/background.png result.png",
         kCleanUp}},
       {"a line end missing at the end of input",
@@ -146,7 +156,7 @@ TEST_F(RunFlow, WholeDialoguesWriteTheirScreensAndRunTheirCommands) {
   };
   for (const auto& c : cases) {
     const run_record record = run(c.input);
-    EXPECT_EQ(record.status, 0) << c.name;
+    EXPECT_EQ(record.status, c.status) << c.name;
     EXPECT_EQ(record.output, kFontScreen + c.output) << c.name;
     EXPECT_EQ(record.commands, c.commands) << c.name;
   }
@@ -175,7 +185,7 @@ TEST_F(RunFlow, AHundredThousandByteLineNamesAPictureForEachByte) {
   const run_record record = run("0\n0\n" + std::string(100'000, 'x') + "\n");
   ASSERT_EQ(record.commands.size(), 4u);
   const std::string one = "alphabet/normal/120.png ";
-  EXPECT_EQ(record.commands[2].size(), kConvert.size() + 100'000 * one.size() + 19);
+  EXPECT_EQ(record.commands[2].size(), kConvert.size() + 100'000 * one.size() + 27);
   EXPECT_EQ(record.commands[2].substr(kConvert.size(), 2 * one.size()), one + one);
 }
 
@@ -243,25 +253,58 @@ TEST_F(RunFlow, OnlyTheBackgroundsThatTheRunReadsMustBeThere) {
   EXPECT_EQ(run("1\n0\nA\n").status, 0);
 }
 
-TEST_F(RunFlow, AStripThatMakesNoPictureEndsTheRunWithoutDone) {
-  std::ofstream("result.png") << "an earlier picture";
-  std::vector<std::string> commands;
-  std::istringstream in("4\nAB\ny\n");
-  std::ostringstream out;
-  std::vector<int> pauses;
-  const int status = run_glyphrig(
-      in, out,
-      [&](const std::string& command) {
-        if (command.ends_with("+append result.png")) {
-          EXPECT_FALSE(std::filesystem::exists("result.png"));
-        }
-        commands.push_back(command);
-      },
-      [&](std::chrono::milliseconds ms) { pauses.push_back(static_cast<int>(ms.count())); });
-  EXPECT_EQ(status, 1);
-  EXPECT_EQ(out.str(), kFontScreen + kPlatePrompts + kFitPrompt + kWorking);
-  EXPECT_EQ(commands, (std::vector<std::string>{"cls", strip(glyphs("car", {65, 66})), kCleanUp}));
-  EXPECT_EQ(pauses, std::vector<int>{3000});
+TEST_F(RunFlow, AStepThatMakesNoPictureOrCannotStartEndsTheRunWithoutDone) {
+  const std::string empty_line = "The text line was empty: there is nothing to draw.\n";
+  const struct {
+    const char* name;
+    std::string input;
+    bool tools_draw;           // the tools write the pictures they are asked for
+    std::string cannot_start;  // the command whose tool cannot be started
+    std::string after_working;
+    size_t commands_run;  // before the clean-up, the failing one included
+  } cases[] = {
+      {"the join makes no picture", "4\nAB\ny\n", false, "", "", 2},
+      {"an empty line makes no picture", "1\n0\n\n", false, "", empty_line, 3},
+      {"no tool for the join", "1\n0\nA\n", true, "+append +repage result.png", "", 3},
+      {"no tool for the tint", "1\n5\nA\n", true, "+level-colors", "", 4},
+      {"no tool for a plate piece", "4\nAB\ny\n", true, "alphabet/left.png", "", 3},
+  };
+  for (const auto& c : cases) {
+    std::ofstream("result.png") << "an earlier picture";
+    std::vector<std::string> commands;
+    std::istringstream in(c.input);
+    std::ostringstream out;
+    std::vector<int> pauses;
+    const int status = run_glyphrig(
+        in, out,
+        [&](const std::string& command) {
+          commands.push_back(command);
+          if (!c.cannot_start.empty() && command.find(c.cannot_start) != std::string::npos) {
+            return false;
+          }
+          if (c.tools_draw && command.ends_with(" result.png")) std::ofstream("result.png");
+          return true;
+        },
+        [&](std::chrono::milliseconds ms) { pauses.push_back(static_cast<int>(ms.count())); });
+    EXPECT_EQ(status, 1) << c.name;
+    EXPECT_TRUE(out.str().ends_with(kWorking + c.after_working)) << c.name << ": " << out.str();
+    ASSERT_EQ(commands.size(), c.commands_run + 1) << c.name;
+    EXPECT_EQ(commands.back(), kCleanUp) << c.name;
+    EXPECT_EQ(pauses, std::vector<int>{3000}) << c.name;
+    EXPECT_FALSE(std::filesystem::exists("result.png")) << c.name;
+  }
+}
+
+TEST_F(RunFlow, OutsideAWorkingTreeSaysWhereToStartBeforeAskingAnything) {
+  std::filesystem::remove_all("alphabet");
+  const run_record record = run("1\n0\nA\n");
+  EXPECT_EQ(record.status, 1);
+  EXPECT_EQ(record.output,
+            "There is no alphabet/ folder here: start glyphrig in the folder unpacked from its "
+            "archive, or in build/tree after a build.\n");
+  EXPECT_TRUE(record.commands.empty());
 }
 
 }  // namespace
+
+}  // namespace glyphrig

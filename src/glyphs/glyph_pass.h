@@ -1,10 +1,14 @@
 #ifndef GLYPHRIG_GLYPHS_GLYPH_PASS_H_
 #define GLYPHRIG_GLYPHS_GLYPH_PASS_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "dialogue/render_request.h"
+#include "request/render_request.h"
+
+namespace glyphrig {
 
 // A signed integer as plain decimal text: "-12", "0", "316".
 std::string int_to_decimal(int32_t value);
@@ -12,13 +16,15 @@ std::string int_to_decimal(int32_t value);
 struct glyph_pass_result {
   std::string glyph_list;  // one "<folder><byte>.png " per byte of the line
   int32_t text_width = 0;  // the line's width on a licence plate, in pixels
+  // Where the line first holds each byte that the font has no picture for:
+  // the plate font draws only the bytes that have a plate width.
+  std::vector<size_t> without_picture;
 };
 
 // Folds a..z and the left brace to upper case (all kinds but the chat font),
 // in place, and names one glyph picture per byte of the folded line.
 glyph_pass_result glyph_pass(render_request& request);
 
-// The command that joins the glyph pictures side by side into result.png.
-std::string strip_command(const std::string& glyph_list);
+}  // namespace glyphrig
 
 #endif  // GLYPHRIG_GLYPHS_GLYPH_PASS_H_

@@ -45,4 +45,8 @@ constexpr std::array<int32_t, 256> make_plate_width_table() {
 
 }  // namespace
 
+namespace glyphrig {
+
 const std::array<int32_t, 256> plate_width_table = make_plate_width_table();
+
+}  // namespace glyphrig

@@ -5,15 +5,24 @@
 #include <iosfwd>
 #include <string>
 
+namespace glyphrig {
+
 // Runs one of the program's command lines on this system and waits for it;
 // how it ended is ignored. "cls" clears the console through `console`, which
 // is also flushed before any program starts so that text and the program's
 // own output keep their order. A program that cannot be started gets one
-// line on `errors` that says so, and the run goes on.
-void run_system_command(const std::string& command_line, std::ostream& console,
+// line on `errors` that says why, and the result is false.
+//
+// The image tools are found in the working tree's imagemagick folder, with
+// or without their .exe, or else on the system. Where only ImageMagick 7's
+// magick is there, it stands in: as itself for convert (its own
+// "magick convert" warns on every call) and as "magick composite".
+bool run_system_command(const std::string& command_line, std::ostream& console,
                         std::ostream& errors);
 
 // Waits the given time with the console left as it is.
 void pause_console(std::chrono::milliseconds duration);
+
+}  // namespace glyphrig
 
 #endif  // GLYPHRIG_IMAGING_SYSTEM_COMMAND_H_

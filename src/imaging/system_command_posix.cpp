@@ -24,6 +24,7 @@
 
 extern char** environ;
 
+namespace glyphrig {
 namespace {
 
 // Words are separated by spaces, any number of them; every backslash is a
@@ -84,8 +85,9 @@ std::vector<std::string> with_arguments(std::vector<std::string> head,
 }
 
 // A .bat script runs as the .sh script beside it. A tool runs from its path
-// in the working tree, with or without its .exe; failing that, the system's
-// tool of the same name, or ImageMagick 7's magick acting as that tool.
+// in the working tree, with or without its .exe, or as ImageMagick 7's magick
+// beside it; failing that, the system's tool of the same name, or the
+// system's magick.
 std::variant<launch, not_found> resolve(const std::vector<std::string>& words) {
   const std::string& program = words.front();
   if (ends_with(program, ".bat")) {
@@ -99,19 +101,29 @@ std::variant<launch, not_found> resolve(const std::vector<std::string>& words) {
 
   const bool is_exe = ends_with(program, ".exe");
   const std::string stem = is_exe ? program.substr(0, program.size() - 4) : program;
+  const std::string tool = stem.substr(stem.rfind('/') + 1);
+  const bool image_tool = tool == "convert" || tool == "composite";
+  // magick is convert when its first word is no tool's name.
+  const auto as_magick = [&](const std::string& magick) {
+    return launch{magick,
+                  with_arguments(tool == "convert" ? std::vector<std::string>{"magick"}
+                                                   : std::vector<std::string>{"magick", tool},
+                                 words)};
+  };
+
   if (program.find('/') != std::string::npos) {
     for (const std::string& local : {program, stem}) {
       if (is_executable_file(local)) return launch{local, with_arguments({local}, words)};
     }
+    const std::string folder = stem.substr(0, stem.size() - tool.size());
+    for (const std::string& magick : {folder + "magick.exe", folder + "magick"}) {
+      if (image_tool && is_executable_file(magick)) return as_magick(magick);
+    }
   }
 
-  const std::string tool = stem.substr(stem.rfind('/') + 1);
   if (auto found = find_on_path(tool)) return launch{*found, with_arguments({tool}, words)};
-  const bool image_tool = tool == "convert" || tool == "composite";
   if (image_tool) {
-    if (auto magick = find_on_path("magick")) {
-      return launch{*magick, with_arguments({"magick", tool}, words)};
-    }
+    if (auto magick = find_on_path("magick")) return as_magick(*magick);
     return not_found{stem, "install ImageMagick (Debian: apt-get install imagemagick)"};
   }
   return not_found{stem, "it is neither in the working tree nor on PATH"};
@@ -134,15 +146,15 @@ int start_and_wait(const launch& what) {
 
 }  // namespace
 
-void run_system_command(const std::string& command_line, std::ostream& console,
+bool run_system_command(const std::string& command_line, std::ostream& console,
                         std::ostream& errors) {
   if (command_line == "cls") {
     // Home, clear the screen, clear the scroll-back; a file or pipe gets nothing.
     if (isatty(STDOUT_FILENO)) console << "\x1b[H\x1b[2J\x1b[3J" << std::flush;
-    return;
+    return true;
   }
   const std::vector<std::string> words = split_words(command_line);
-  if (words.empty()) return;
+  if (words.empty()) return true;
 
   console.flush();
   const auto resolved = resolve(words);
@@ -150,7 +162,7 @@ void run_system_command(const std::string& command_line, std::ostream& console,
     errors << "glyphrig: cannot run \"" << missing->name << "\": not found; " << missing->hint
            << '\n'
            << std::flush;
-    return;
+    return false;
   }
   const launch& what = std::get<launch>(resolved);
   const int error = start_and_wait(what);
@@ -164,6 +176,9 @@ void run_system_command(const std::string& command_line, std::ostream& console,
            << '\n'
            << std::flush;
   }
+  return error == 0;
 }
 
 void pause_console(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
+
+}  // namespace glyphrig

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -7,6 +8,7 @@
 #include "imaging/system_command.h"
 #include "scratch_tree.h"
 
+namespace glyphrig {
 namespace {
 
 // Sets PATH for one test and puts the old one back.
@@ -27,7 +29,7 @@ class SystemCommand : public ::testing::Test {
   std::string run(const std::string& line) {
     path_set_to path((dir_.path() / "bin").string());
     std::ostringstream console;
-    run_system_command(line, console, errors_);
+    started_ = run_system_command(line, console, errors_);
     EXPECT_EQ(console.str(), "");
     return dir_.read("calls.log");
   }
@@ -35,6 +37,7 @@ class SystemCommand : public ::testing::Test {
   scratch_dir dir_;
   current_dir_in cwd_{dir_.path()};
   std::ostringstream errors_;
+  bool started_ = false;
 };
 
 struct launch_case {
@@ -63,13 +66,25 @@ TEST_F(SystemCommand, FindsEachProgramTheWayTheWorkingTreeNamesIt) {
        ""},
       {"the system's tool",
        {{"bin/convert", recording_tool("system")}, {"bin/magick", recording_tool("magick")}},
-       "imagemagick\\convert.exe  +append result.png",
-       "system [+append] [result.png]\n",
+       "imagemagick\\convert.exe  +append +repage result.png",
+       "system [+append] [+repage] [result.png]\n",
        ""},
-      {"ImageMagick 7",
+      {"ImageMagick 7 as composite",
        {{"bin/magick", recording_tool("magick")}},
        "imagemagick\\composite.exe -gravity center r.png",
        "magick [composite] [-gravity] [center] [r.png]\n",
+       ""},
+      // "magick convert" would warn on every call.
+      {"ImageMagick 7 as convert",
+       {{"bin/magick", recording_tool("magick")}},
+       "imagemagick\\convert.exe a.png  +append +repage r.png",
+       "magick [a.png] [+append] [+repage] [r.png]\n",
+       ""},
+      {"ImageMagick 7 in the tree before the system's tool",
+       {{"imagemagick/magick.exe", recording_tool("tree-magick")},
+        {"bin/convert", recording_tool("system")}},
+       "imagemagick\\convert.exe a.png r.png",
+       "tree-magick [a.png] [r.png]\n",
        ""},
       {"no tool anywhere", {}, "imagemagick\\convert.exe a.png b.png", "", missing_tool},
       {"the script beside the .bat",
@@ -90,6 +105,7 @@ TEST_F(SystemCommand, FindsEachProgramTheWayTheWorkingTreeNamesIt) {
     for (const auto& [path, content] : c.files) dir_.write(path, content, true);
     EXPECT_EQ(run(c.line), c.calls) << c.name;
     EXPECT_EQ(errors_.str(), c.errors) << c.name;
+    EXPECT_EQ(started_, c.errors.empty()) << c.name;
     std::filesystem::remove_all(dir_.path() / "bin");
     std::filesystem::remove_all(dir_.path() / "imagemagick");
     std::filesystem::remove_all(dir_.path() / "alphabet");
@@ -125,11 +141,32 @@ TEST_F(SystemCommand, SaysWhyAProgramCouldNotStart) {
   EXPECT_EQ(errors_.str(), "glyphrig: cannot run \"imagemagick/convert.exe\": Exec format error\n");
 }
 
-TEST(SystemCommandCls, ClearsOnlyATerminal) {
+// The console text of "cls" with standard output swapped for `fd`.
+std::string cls_with_standard_output(int fd) {
+  const int saved = dup(STDOUT_FILENO);
+  dup2(fd, STDOUT_FILENO);
   std::ostringstream console, errors;
-  run_system_command("cls", console, errors);
-  EXPECT_EQ(console.str(), isatty(STDOUT_FILENO) ? "\x1b[H\x1b[2J\x1b[3J" : "");
+  EXPECT_TRUE(run_system_command("cls", console, errors));
+  dup2(saved, STDOUT_FILENO);
+  close(saved);
   EXPECT_EQ(errors.str(), "");
+  return console.str();
+}
+
+TEST(SystemCommandCls, ClearsOnlyATerminal) {
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(grantpt(master), 0);
+  ASSERT_EQ(unlockpt(master), 0);
+  const int terminal = open(ptsname(master), O_RDWR | O_NOCTTY);
+  ASSERT_GE(terminal, 0);
+  EXPECT_EQ(cls_with_standard_output(terminal), "\x1b[H\x1b[2J\x1b[3J");
+  int pipe_ends[2];
+  ASSERT_EQ(pipe(pipe_ends), 0);
+  EXPECT_EQ(cls_with_standard_output(pipe_ends[1]), "");
+  for (const int fd : {terminal, master, pipe_ends[0], pipe_ends[1]}) close(fd);
 }
 
 }  // namespace
+
+}  // namespace glyphrig

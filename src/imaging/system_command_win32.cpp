@@ -1,7 +1,8 @@
-// Windows runs the program's command lines as they are written: cmd.exe
-// knows "cls", the backslash paths, the .exe tools and the .bat script. Only
-// the typed colour code needs care, and the escaping takes it through cmd.exe
-// and the tool's argument splitter unchanged.
+// Windows starts the image tools itself, as the Linux layer does: the command
+// line goes to CreateProcess as it is written, quoted only for the tool's own
+// argument splitter. No command interpreter ever reads the typed colour code,
+// and cmd.exe's limit of 8,191 characters does not apply. "cls" and the
+// clean-up script hold nothing typed, and go through cmd.exe, which knows them.
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -10,49 +11,140 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <ostream>
+#include <vector>
 
-#include "imaging/cmd_escape.h"
+#include "imaging/argument_quote.h"
 #include "imaging/system_command.h"
 #include "imaging/working_tree.h"
 
+namespace glyphrig {
 namespace {
 
-// cmd.exe's exit status when it finds no program of the given name.
-constexpr int kNotFound = 9009;
+// CreateProcess takes a command line of at most this many characters.
+constexpr size_t kLongestCommandLine = 32'767 - 1;
 
-std::string program_of(const std::string& command_line) {
-  return command_line.substr(0, command_line.find(' '));
+bool is_file(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string hint_for(const std::string& program) {
-  if (program == kConvertTool || program == kCompositeTool) {
-    return "put ImageMagick's convert.exe and composite.exe into the imagemagick folder "
-           "(see imagemagick\\README.txt)";
+bool ends_with(const std::string& text, std::string_view tail) {
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool cannot_run(std::ostream& errors, const std::string& program, const std::string& why) {
+  errors << "glyphrig: cannot run \"" << program << "\": " << why << '\n' << std::flush;
+  return false;
+}
+
+// What to start for a tool's command line: the program file and the whole
+// line, whose first word names it.
+struct launch {
+  std::string file;
+  std::string command_line;
+};
+
+// The tool in the working tree, or ImageMagick 7's magick.exe beside it:
+// itself for convert, "magick composite" for composite.
+std::optional<launch> find_tool(const std::string& program, const std::string& arguments) {
+  if (is_file(program)) return launch{program, program + arguments};
+  const size_t name_at = program.rfind('\\') + 1;
+  const std::string tool = program.substr(name_at);
+  const std::string magick = program.substr(0, name_at) + "magick.exe";
+  if ((tool == "convert.exe" || tool == "composite.exe") && is_file(magick)) {
+    return launch{magick, magick + (tool == "convert.exe" ? "" : " composite") + arguments};
   }
-  return "start glyphrig in its own folder, beside alphabet and imagemagick";
+  return std::nullopt;
+}
+
+// The child writes to and reads from the same console, file or pipe as the
+// program.
+STARTUPINFOA shared_standard_handles() {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
+    SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+  }
+  return startup;
+}
+
+std::string system_message(DWORD error) {
+  char* text = nullptr;
+  const DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string message = length ? std::string(text, length) : "error " + std::to_string(error);
+  LocalFree(text);
+  while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
+                              message.back() == ' ' || message.back() == '.')) {
+    message.pop_back();
+  }
+  return message;
+}
+
+bool run_tool(const std::string& command_line, std::ostream& errors) {
+  const std::string program = command_line.substr(0, command_line.find(' '));
+  const auto found = find_tool(program, command_line.substr(program.size()));
+  if (!found) {
+    return cannot_run(errors, program,
+                      "not found; put ImageMagick's convert.exe and composite.exe, or its "
+                      "magick.exe, into the imagemagick folder (see imagemagick\\README.txt)");
+  }
+  std::string line = quote_for_argument_splitter(found->command_line);
+  if (line.size() > kLongestCommandLine) {
+    // Only a long text line makes a long command line.
+    errors << "glyphrig: the text is too long to hand to the image tool: its command line of "
+           << line.size() << " bytes is more than this system accepts\n"
+           << std::flush;
+    return false;
+  }
+  STARTUPINFOA startup = shared_standard_handles();
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(found->file.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return cannot_run(errors, found->file, system_message(GetLastError()));
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+bool run_with_interpreter(const std::string& command_line, std::ostream& errors) {
+  if (ends_with(command_line, ".bat") && !is_file(command_line)) {
+    return cannot_run(
+        errors, command_line,
+        "not found; start glyphrig in its own folder, beside alphabet and imagemagick");
+  }
+  if (std::system(command_line.c_str()) == -1) {
+    return cannot_run(errors, "cmd.exe", std::strerror(errno));
+  }
+  return true;
 }
 
 }  // namespace
 
-void run_system_command(const std::string& command_line, std::ostream& console,
+bool run_system_command(const std::string& command_line, std::ostream& console,
                         std::ostream& errors) {
-  // The interpreter and the tools write to the same console; what the
-  // program wrote before, still in a buffer of the stream or the C runtime,
-  // goes first.
+  // The started program writes to the same console; what this program wrote
+  // before, still in a buffer of the stream or the C runtime, goes first.
   console.flush();
   std::fflush(nullptr);
-  const int status = std::system(cmd_escape(command_line).c_str());
-  if (status == -1) {
-    errors << "glyphrig: cannot start the command interpreter: " << std::strerror(errno) << '\n'
-           << std::flush;
-  } else if (status == kNotFound) {
-    const std::string program = program_of(command_line);
-    errors << "glyphrig: cannot run \"" << program << "\": not found; " << hint_for(program) << '\n'
-           << std::flush;
+  if (command_line == "cls" || command_line == kCleanUpScript) {
+    return run_with_interpreter(command_line, errors);
   }
+  return run_tool(command_line, errors);
 }
 
 void pause_console(std::chrono::milliseconds duration) {
   Sleep(static_cast<DWORD>(duration.count()));
 }
+
+}  // namespace glyphrig

@@ -4,15 +4,14 @@
 #include <system_error>
 #include <vector>
 
-#include "dialogue/font_menu.h"
-
+namespace glyphrig {
 namespace {
 
 std::vector<std::string_view> backgrounds_for(const render_request& request) {
   switch (request.font_kind) {
-    case kStreetFont:
+    case font_kind::street:
       return {kStreetBackground};
-    case kCarFont:
+    case font_kind::car:
       if (request.auto_adjust) return {kPlateLeft, kPlateMiddle, kPlateRight};
       return {kFixedPlate};
     default:
@@ -28,10 +27,18 @@ std::string missing(std::string_view path, std::string_view what) {
 
 }  // namespace
 
+std::optional<std::string> not_a_working_tree() {
+  std::error_code error;
+  if (std::filesystem::is_directory("alphabet", error)) return std::nullopt;
+  return "There is no alphabet/ folder here: start glyphrig in the folder unpacked from its "
+         "archive, or in build/tree after a build.";
+}
+
 std::optional<std::string> missing_tree_part(const render_request& request) {
   std::error_code error;
-  if (!std::filesystem::is_directory(request.font_folder, error)) {
-    return missing(request.font_folder, "the glyph pictures of this font");
+  const std::string_view folder = font_folder(request.font_kind);
+  if (!std::filesystem::is_directory(folder, error)) {
+    return missing(folder, "the glyph pictures of this font");
   }
   for (std::string_view background : backgrounds_for(request)) {
     if (!std::filesystem::is_regular_file(background, error)) {
@@ -40,3 +47,12 @@ std::optional<std::string> missing_tree_part(const render_request& request) {
   }
   return std::nullopt;
 }
+
+void remove_unjoined_pictures(size_t pictures) {
+  std::error_code ignored;
+  for (size_t n = 0; n < pictures; ++n) {
+    std::filesystem::remove("result-" + std::to_string(n) + ".png", ignored);
+  }
+}
+
+}  // namespace glyphrig

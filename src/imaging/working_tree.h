@@ -1,11 +1,14 @@
 #ifndef GLYPHRIG_IMAGING_WORKING_TREE_H_
 #define GLYPHRIG_IMAGING_WORKING_TREE_H_
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "dialogue/render_request.h"
+#include "request/render_request.h"
+
+namespace glyphrig {
 
 // Paths in the working tree, relative to the working directory and written
 // with the separators the command lines use. The tools and the clean-up
@@ -24,9 +27,20 @@ inline constexpr std::string_view kPlateLeft = "alphabet/car/background_left.png
 inline constexpr std::string_view kPlateMiddle = "alphabet/car/background_middle.png";
 inline constexpr std::string_view kPlateRight = "alphabet/car/background_right.png";
 
+// Whether the working directory is no working tree at all (it has no
+// alphabet folder); if so, the one line that says where to start glyphrig.
+std::optional<std::string> not_a_working_tree();
+
 // Whether the working directory lacks a folder or a background that this
 // run's commands read; if so, the one line that says what is missing and how
 // to get it. The tools themselves are found, or missed, by the command layer.
 std::optional<std::string> missing_tree_part(const render_request& request);
+
+// When ImageMagick cannot join the pictures it writes each one apart, as
+// result-0.png, result-1.png and so on; removes those of a line of
+// `pictures` glyphs.
+void remove_unjoined_pictures(size_t pictures);
+
+}  // namespace glyphrig
 
 #endif  // GLYPHRIG_IMAGING_WORKING_TREE_H_

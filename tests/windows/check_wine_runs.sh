@@ -3,7 +3,7 @@
 # recording programs (convert.exe and composite.exe, built from
 # recording_tool.c) and whose clean-up script is the real one. Each dialogue
 # must give exactly the tool arguments of its command lines, Windows paths
-# and all, "done", status 0, no stray file, and the same screens as the
+# and all, "done", its exit status, no stray file, and the same screens as the
 # Linux program given the same answers.
 #   check_wine_runs.sh glyphrig.exe STAND_INS_DIR ALPHABET_DIR CLEAN_UP_DIR LINUX_PROGRAM
 # CLEAN_UP_DIR holds remove_temp.bat and remove_temp.sh. Wine comes set up by
@@ -61,11 +61,13 @@ files_in() { (cd "$1" && find . -type f | sort); }
 names=()
 inputs=()
 expected_calls=()
+expected_status=()
 
-# dialogue NAME INPUT <<<EXPECTED_CALLS: a whole run that draws.
+# dialogue NAME INPUT [STATUS] <<<EXPECTED_CALLS: a whole run that draws.
 dialogue() {
   names+=("$1")
   inputs+=("$2")
+  expected_status+=("${3:-0}")
   expected_calls+=("$(cat)")
 }
 
@@ -83,7 +85,7 @@ check_dialogue() {
   local name=${names[$1]} dir=$scratch/case-$1
   local calls
   calls=$(cat "$dir/tree/calls.log" 2>/dev/null || true)
-  expect_eq "$name: exit status" "$(cat "$dir/status")" 0
+  expect_eq "$name: exit status" "$(cat "$dir/status")" "${expected_status[$1]}"
   expect_eq "$name: the tools' arguments" "$calls" "${expected_calls[$1]}"
   expect_eq "$name: standard error" "$(cat "$dir/stderr")" ""
   expect_eq "$name: ends with done" "$(tail -c 6 "$dir/stdout" | od -An -c | tr -s ' ')" \
@@ -99,78 +101,83 @@ check_dialogue() {
 }
 
 tint() {
-  echo "convert [result.png] [-colorspace] [Gray] [-normalize] [+level-colors] [black,$1] [result.png]"
+  echo "convert [result.png] [-channel] [RGB] [-colorspace] [Gray] [-normalize] [+level-colors] [black,$1] [result.png]"
 }
 
 dialogue "large font, colour 10" $'1\r\n10\r\nGo now\r\n' <<END
-convert [alphabet/large/71.png] [alphabet/large/79.png] [alphabet/large/32.png] [alphabet/large/78.png] [alphabet/large/79.png] [alphabet/large/87.png] [+append] [result.png]
+convert [alphabet/large/71.png] [alphabet/large/79.png] [alphabet/large/32.png] [alphabet/large/78.png] [alphabet/large/79.png] [alphabet/large/87.png] [+append] [+repage] [result.png]
 $(tint '#ff6312')
 END
 
 dialogue "large font, LF line ends" $'1\n10\nGo now\n' <<END
-convert [alphabet/large/71.png] [alphabet/large/79.png] [alphabet/large/32.png] [alphabet/large/78.png] [alphabet/large/79.png] [alphabet/large/87.png] [+append] [result.png]
+convert [alphabet/large/71.png] [alphabet/large/79.png] [alphabet/large/32.png] [alphabet/large/78.png] [alphabet/large/79.png] [alphabet/large/87.png] [+append] [+repage] [result.png]
 $(tint '#ff6312')
 END
 
 dialogue "chat font keeps lower case, colour 3" $'0\r\n3\r\nHi{\r\n' <<END
-convert [alphabet/normal/72.png] [alphabet/normal/105.png] [alphabet/normal/123.png] [+append] [result.png]
+convert [alphabet/normal/72.png] [alphabet/normal/105.png] [alphabet/normal/123.png] [+append] [+repage] [result.png]
 $(tint '#a2d0ff')
 END
 
 dialogue "menu font, no tint, empty line" $'2\r\n0\r\n\r\n' <<'END'
-convert [+append] [result.png]
+convert [+append] [+repage] [result.png]
 END
 
 dialogue "menu font, typed code" $'2\r\n8\r\n#123456 more words\r\nab\r\n' <<END
-convert [alphabet/menu/65.png] [alphabet/menu/66.png] [+append] [result.png]
+convert [alphabet/menu/65.png] [alphabet/menu/66.png] [+append] [+repage] [result.png]
 $(tint '#123456')
 END
 
 dialogue "street sign" $'3\r\nHarbour Rd\r\n' <<'END'
-convert [alphabet/street/72.png] [alphabet/street/65.png] [alphabet/street/82.png] [alphabet/street/66.png] [alphabet/street/79.png] [alphabet/street/85.png] [alphabet/street/82.png] [alphabet/street/32.png] [alphabet/street/82.png] [alphabet/street/68.png] [+append] [result.png]
+convert [alphabet/street/72.png] [alphabet/street/65.png] [alphabet/street/82.png] [alphabet/street/66.png] [alphabet/street/79.png] [alphabet/street/85.png] [alphabet/street/82.png] [alphabet/street/32.png] [alphabet/street/82.png] [alphabet/street/68.png] [+append] [+repage] [result.png]
 composite [-gravity] [center] [result.png] [alphabet/street/background_street.png] [result.png]
 END
 
 dialogue "fixed plate" $'4\r\nab 12\r\nN\r\nn\r\n' <<'END'
-convert [alphabet/car/65.png] [alphabet/car/66.png] [alphabet/car/32.png] [alphabet/car/49.png] [alphabet/car/50.png] [+append] [result.png]
+convert [alphabet/car/65.png] [alphabet/car/66.png] [alphabet/car/32.png] [alphabet/car/49.png] [alphabet/car/50.png] [+append] [+repage] [result.png]
 composite [-gravity] [center] [result.png] [alphabet/car/background_car.png] [result.png]
 END
 
 # 56 px of text: the right piece's source path is the one with backslashes.
-fitted_56px='convert [alphabet/car/65.png] [alphabet/car/66.png] [alphabet/car/32.png] [alphabet/car/49.png] [alphabet/car/50.png] [+append] [result.png]
+fitted_56px='convert [alphabet/car/65.png] [alphabet/car/66.png] [alphabet/car/32.png] [alphabet/car/49.png] [alphabet/car/50.png] [+append] [+repage] [result.png]
 convert [alphabet/car/background_left.png] [-crop] [-101+0] [alphabet/left.png]
 convert [alphabet\car\background_right.png] [-crop] [+45+0] [alphabet/right.png]
-convert [alphabet/left.png] [alphabet/right.png] [+append] [alphabet/background.png]
+convert [alphabet/left.png] [alphabet/right.png] [+append] [+repage] [alphabet/background.png]
 composite [-gravity] [center] [result.png] [alphabet/background.png] [result.png]'
 dialogue "fitted plate, right piece cut" $'4\r\nab 12\r\nmaybe\r\ny\r\n' <<<"$fitted_56px"
 dialogue "fitted plate, LF line ends" $'4\nab 12\ny\n' <<<"$fitted_56px"
 
 # 133 px: the left piece is cut.
 dialogue "fitted plate, left piece cut" $'4\r\nglyphrig 26\r\ny\r\n' <<'END'
-convert [alphabet/car/71.png] [alphabet/car/76.png] [alphabet/car/89.png] [alphabet/car/80.png] [alphabet/car/72.png] [alphabet/car/82.png] [alphabet/car/73.png] [alphabet/car/71.png] [alphabet/car/32.png] [alphabet/car/50.png] [alphabet/car/54.png] [+append] [result.png]
+convert [alphabet/car/71.png] [alphabet/car/76.png] [alphabet/car/89.png] [alphabet/car/80.png] [alphabet/car/72.png] [alphabet/car/82.png] [alphabet/car/73.png] [alphabet/car/71.png] [alphabet/car/32.png] [alphabet/car/50.png] [alphabet/car/54.png] [+append] [+repage] [result.png]
 convert [alphabet/car/background_right.png] [alphabet/right.png]
 convert [alphabet/car/background_left.png] [-crop] [-69+0] [alphabet/left.png]
-convert [alphabet/left.png] [alphabet/right.png] [+append] [alphabet/background.png]
+convert [alphabet/left.png] [alphabet/right.png] [+append] [+repage] [alphabet/background.png]
 composite [-gravity] [center] [result.png] [alphabet/background.png] [result.png]
 END
 
 # 220 px: three pieces.
 dialogue "fitted plate, three pieces" $'4\r\nWWWWWWWWWW\r\ny\r\n' <<END
-convert $(printf '[alphabet/car/87.png] %.0s' {1..10})[+append] [result.png]
+convert $(printf '[alphabet/car/87.png] %.0s' {1..10})[+append] [+repage] [result.png]
 convert [alphabet/car/background_right.png] [alphabet/right.png]
 convert [alphabet/car/background_left.png] [alphabet/left.png]
 convert [alphabet/car/background_middle.png] [-crop] [+96+0] [alphabet/mid.png]
-convert [alphabet/left.png] [alphabet/mid.png] [alphabet/right.png] [+append] [alphabet/background.png]
+convert [alphabet/left.png] [alphabet/mid.png] [alphabet/right.png] [+append] [+repage] [alphabet/background.png]
 composite [-gravity] [center] [result.png] [alphabet/background.png] [result.png]
 END
 
 # 352 px: refused once the whole end pieces are made.
-dialogue "fitted plate too wide" $'4\r\nWWWWWWWWWWWWWWWW\r\ny\r\n' <<END
-convert $(printf '[alphabet/car/87.png] %.0s' {1..16})[+append] [result.png]
+dialogue "fitted plate too wide" $'4\r\nWWWWWWWWWWWWWWWW\r\ny\r\n' 1 <<END
+convert $(printf '[alphabet/car/87.png] %.0s' {1..16})[+append] [+repage] [result.png]
 convert [alphabet/car/background_right.png] [alphabet/right.png]
 convert [alphabet/car/background_left.png] [alphabet/left.png]
 END
 refusal_case=$((${#names[@]} - 1))
+
+# Far longer than cmd.exe would take (8,191 characters).
+dialogue "a line of 1,000 characters" $'0\r\n0\r\n'"$(printf 'a%.0s' {1..1000})"$'\r\n' <<END
+convert $(printf '[alphabet/normal/97.png] %.0s' {1..1000})[+append] [+repage] [result.png]
+END
 
 # Colour codes that cmd.exe would act on if they reached it bare; each would
 # make pwned.txt, start a program, read a file or expand a variable. A code is
@@ -198,7 +205,7 @@ hostile_codes=(
 )
 for code in "${hostile_codes[@]}"; do
   dialogue "colour code $code" $'2\r\n8\r\n'"$code"$'\r\nA\r\n' <<END
-convert [alphabet/menu/65.png] [+append] [result.png]
+convert [alphabet/menu/65.png] [+append] [+repage] [result.png]
 $(tint "${code%% *}")
 END
 done
@@ -215,13 +222,43 @@ run_case "$scratch/ended" "$scratch/input-ended"
 expect_eq "input ends at the colour menu: exit status" "$(cat "$scratch/ended/status")" 1
 expect "input ends at the colour menu: nothing runs" test ! -e "$scratch/ended/tree/calls.log"
 
+# failed_run NAME DIR INPUT: a run in DIR that ends without its picture,
+# with one line on standard error that contains the rest of the arguments.
+failed_run() {
+  local name=$1 dir=$2 input=$3 status=0
+  shift 3
+  printf '%s' "$input" | (cd "$dir" && wine "$exe" >"$dir.stdout" 2>"$dir.stderr") || status=$?
+  expect_eq "$name: exit status" "$status" 1
+  expect "$name: the reason" grep -qF "$*" "$dir.stderr"
+  expect "$name: no done" test -z "$(grep done "$dir.stdout" || true)"
+  expect "$name: no picture" test ! -e "$dir/result.png"
+}
+
 # Without convert.exe the error names it.
 missing=$scratch/missing
 lay_out_tree "$missing"
 cp "$stand_ins/composite.exe" "$missing/imagemagick/"
 cp "$clean_up/remove_temp.bat" "$missing/alphabet/"
-printf '0\r\n0\r\nA\r\n' | (cd "$missing" && wine "$exe" >/dev/null 2>"$scratch/missing-stderr") || true
-expect "convert.exe missing: the error names it" \
-  grep -qF 'imagemagick\convert.exe' "$scratch/missing-stderr"
+failed_run "convert.exe missing" "$missing" $'0\r\n0\r\nA\r\n' 'imagemagick\convert.exe'
+
+# 2,000 glyph paths: more than CreateProcess takes.
+too_long=$scratch/too-long
+lay_out_tree "$too_long"
+cp "$stand_ins/convert.exe" "$stand_ins/composite.exe" "$too_long/imagemagick/"
+cp "$clean_up/remove_temp.bat" "$too_long/alphabet/"
+failed_run "a line too long for the system" "$too_long" \
+  $'0\r\n0\r\n'"$(printf 'W%.0s' {1..2000})"$'\r\n' 'the text is too long'
+expect "a line too long for the system: no tool ran" test ! -e "$too_long/calls.log"
+
+# ImageMagick 7 brings only magick.exe: convert's words go to it as they are,
+# composite's after the word composite. (The stand-in calls itself convert.)
+magick=$scratch/magick
+lay_out_tree "$magick"
+cp "$stand_ins/convert.exe" "$magick/imagemagick/magick.exe"
+cp "$clean_up/remove_temp.bat" "$magick/alphabet/"
+printf '3\r\nAB\r\n' | (cd "$magick" && wine "$exe" >/dev/null 2>&1) || true
+expect_eq "magick.exe alone: the tools' arguments" "$(cat "$magick/calls.log" 2>/dev/null)" \
+  "convert [alphabet/street/65.png] [alphabet/street/66.png] [+append] [+repage] [result.png]
+convert [composite] [-gravity] [center] [result.png] [alphabet/street/background_street.png] [result.png]"
 
 report "glyphrig.exe under Wine"

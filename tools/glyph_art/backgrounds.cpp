@@ -7,72 +7,114 @@
 namespace glyph_art {
 namespace {
 
-constexpr Rgb kSignGreen{0, 106, 66};
-constexpr Rgb kSignWhite{246, 246, 240};
-constexpr Rgb kPlateTop{250, 248, 236};
-constexpr Rgb kPlateBottom{226, 223, 206};
-constexpr Rgb kPlateRim{34, 38, 44};
-constexpr Rgb kBoltFace{176, 180, 186};
-constexpr Rgb kBoltShadow{96, 100, 108};
+// Widths of the plate pieces. The program cuts up to 101 columns off the left and right
+// pieces and up to 113 off the middle one; what remains of the ends must still show the
+// plate's rim and bolt.
+constexpr int kPlateEndWidth = 140;
+constexpr int kPlateMiddleWidth = 130;
+constexpr int kFixedPlateWidth = 330;
+
+constexpr rgb kSignGreen{.r = 0, .g = 106, .b = 66};
+constexpr rgb kSignWhite{.r = 246, .g = 246, .b = 240};
+constexpr rgb kPlateTop{.r = 250, .g = 248, .b = 236};
+constexpr rgb kPlateBottom{.r = 226, .g = 223, .b = 206};
+constexpr rgb kPlateRim{.r = 34, .g = 38, .b = 44};
+constexpr rgb kBoltFace{.r = 176, .g = 180, .b = 186};
+constexpr rgb kBoltShadow{.r = 96, .g = 100, .b = 108};
+
+// The box moved in by the same distance on every side, for the rims of signs and plates.
+rounded_box inset(const rounded_box& box, double by, double radius) {
+  return {.left = box.left + by,
+          .top = box.top + by,
+          .right = box.right - by,
+          .bottom = box.bottom - by,
+          .radius = radius};
+}
+
+// colour is one colour or, for shading, a colour per canvas row.
+void paint_box(FT_Library library, canvas& picture, const rounded_box& box, const auto& colour) {
+  picture.paint(cover_box(library, picture.width(), picture.height(), box), 0, 0, colour);
+}
 
 // The plate from plate_left to plate_right (which may lie beyond the canvas) seen through a
 // canvas of the given width. Every row is one colour away from the ends, so pieces cut
 // anywhere there join without a seam.
-Canvas plate_view(FT_Library library, int width, int height, double plate_left,
+canvas plate_view(FT_Library library, int width, int height, double plate_left,
                   double plate_right) {
-  Canvas canvas(width, height);
+  canvas view(width, height);
   const double h = height;
-  canvas.paint(cover_box(library, width, height, {plate_left, 0, plate_right, h, 8}), 0, 0,
-               kPlateRim);
-  canvas.paint(cover_box(library, width, height, {plate_left + 2, 2, plate_right - 2, h - 2, 6.5}),
-               0, 0, [&](int row) { return mix(kPlateTop, kPlateBottom, row / h); });
-  canvas.paint(cover_box(library, width, height, {plate_left + 4, 4, plate_right - 4, h - 4, 5}), 0,
-               0, kPlateRim);
-  canvas.paint(
-      cover_box(library, width, height, {plate_left + 5.5, 5.5, plate_right - 5.5, h - 5.5, 4}), 0,
-      0, [&](int row) { return mix(kPlateTop, kPlateBottom, row / h); });
+  const auto shading = [&](int row) { return mix(kPlateTop, kPlateBottom, row / h); };
+  const rounded_box plate{
+      .left = plate_left, .top = 0, .right = plate_right, .bottom = h, .radius = 8};
+  paint_box(library, view, plate, kPlateRim);
+  paint_box(library, view, inset(plate, 2, 6.5), shading);
+  paint_box(library, view, inset(plate, 4, 5), kPlateRim);
+  paint_box(library, view, inset(plate, 5.5, 4), shading);
   for (double centre : {plate_left + 14.0, plate_right - 14.0}) {
     if (centre < 0 || centre > width) continue;
     const double mid = h / 2;
-    canvas.paint(cover_box(library, width, height, {centre - 4, mid - 4, centre + 4, mid + 4, 4}),
-                 0, 0, kBoltShadow);
-    canvas.paint(
-        cover_box(library, width, height, {centre - 3, mid - 3.5, centre + 3, mid + 2.5, 3}), 0, 0,
-        kBoltFace);
+    paint_box(
+        library, view,
+        {.left = centre - 4, .top = mid - 4, .right = centre + 4, .bottom = mid + 4, .radius = 4},
+        kBoltShadow);
+    paint_box(library, view,
+              {.left = centre - 3,
+               .top = mid - 3.5,
+               .right = centre + 3,
+               .bottom = mid + 2.5,
+               .radius = 3},
+              kBoltFace);
   }
-  return canvas;
+  return view;
+}
+
+void write_street_sign(FT_Library library, const std::filesystem::path& folder,
+                       const folder_report& report) {
+  // Room for twenty capitals and a margin inside the rim; the framing keeps this size.
+  const int width = static_cast<int>(20 * report.capital_width) + 80;
+  const int height = report.height + 26;
+  canvas sign(width, height);
+  const rounded_box edge{.left = 0,
+                         .top = 0,
+                         .right = static_cast<double>(width),
+                         .bottom = static_cast<double>(height),
+                         .radius = 12};
+  paint_box(library, sign, edge, kSignGreen);
+  paint_box(library, sign, inset(edge, 4, 9), kSignWhite);
+  paint_box(library, sign, inset(edge, 7, 6.5), kSignGreen);
+  write_png(folder / "background_street.png", sign);
+}
+
+void write_plates(FT_Library library, const std::filesystem::path& folder,
+                  const folder_report& report) {
+  const int height = report.height + 16;
+  // The ends reach well past the pieces' inner edges so that no rounding shows at a join.
+  const double beyond = 100;
+  write_png(folder / "background_car.png",
+            plate_view(library, kFixedPlateWidth, height, 0, kFixedPlateWidth));
+  write_png(folder / "background_left.png",
+            plate_view(library, kPlateEndWidth, height, 0, kPlateEndWidth + beyond));
+  write_png(folder / "background_middle.png",
+            plate_view(library, kPlateMiddleWidth, height, -beyond, kPlateMiddleWidth + beyond));
+  write_png(folder / "background_right.png",
+            plate_view(library, kPlateEndWidth, height, -beyond, kPlateEndWidth));
 }
 
 }  // namespace
 
-void write_street_sign(const FreeType& freetype, const std::filesystem::path& alphabet,
-                       int glyph_height, int sign_width) {
-  FT_Library library = freetype.get();
-  const int height = glyph_height + 26;
-  const double w = sign_width;
-  const double h = height;
-  Canvas sign(sign_width, height);
-  sign.paint(cover_box(library, sign_width, height, {0, 0, w, h, 12}), 0, 0, kSignGreen);
-  sign.paint(cover_box(library, sign_width, height, {4, 4, w - 4, h - 4, 9}), 0, 0, kSignWhite);
-  sign.paint(cover_box(library, sign_width, height, {7, 7, w - 7, h - 7, 6.5}), 0, 0, kSignGreen);
-  write_png(alphabet / "street" / "background_street.png", sign);
-}
-
-void write_plates(const FreeType& freetype, const std::filesystem::path& alphabet,
-                  int glyph_height) {
-  FT_Library library = freetype.get();
-  const int height = glyph_height + 16;
-  const auto car = alphabet / "car";
-  // The ends reach well past the pieces' inner edges so that no rounding shows at a join.
-  const double beyond = 100;
-  write_png(car / "background_car.png",
-            plate_view(library, kFixedPlateWidth, height, 0, kFixedPlateWidth));
-  write_png(car / "background_left.png",
-            plate_view(library, kPlateEndWidth, height, 0, kPlateEndWidth + beyond));
-  write_png(car / "background_middle.png",
-            plate_view(library, kPlateMiddleWidth, height, -beyond, kPlateMiddleWidth + beyond));
-  write_png(car / "background_right.png",
-            plate_view(library, kPlateEndWidth, height, -beyond, kPlateEndWidth));
+void write_background(const freetype_library& freetype, const folder_look& look,
+                      const folder_report& report, const std::filesystem::path& alphabet) {
+  const auto folder = alphabet / look.folder;
+  switch (look.background) {
+    case background_kind::none:
+      return;
+    case background_kind::street_sign:
+      write_street_sign(freetype.get(), folder, report);
+      return;
+    case background_kind::plate:
+      write_plates(freetype.get(), folder, report);
+      return;
+  }
 }
 
 }  // namespace glyph_art

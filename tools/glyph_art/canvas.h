@@ -6,29 +6,29 @@
 
 namespace glyph_art {
 
-struct Rgb {
+struct rgb {
   std::uint8_t r = 0, g = 0, b = 0;
 };
 
 // The colour t of the way from a to b (t clamped to 0..1), for shading row by row.
-Rgb mix(Rgb a, Rgb b, double t);
+rgb mix(rgb a, rgb b, double t);
 
 // Anti-aliased coverage, 0..255 per pixel, as FreeType renders it.
-struct Coverage {
+struct coverage {
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> values;
 
-  Coverage() = default;
-  Coverage(int w, int h) : width(w), height(h), values(static_cast<std::size_t>(w) * h, 0) {}
+  coverage() = default;
+  coverage(int w, int h) : width(w), height(h), values(static_cast<std::size_t>(w) * h, 0) {}
   std::uint8_t at(int x, int y) const { return values[static_cast<std::size_t>(y) * width + x]; }
 };
 
 // Straight (not premultiplied) RGBA, the layout libpng writes. Fully transparent pixels
 // are kept black so that ImageMagick's -normalize sees one colour for all of them.
-class Canvas {
+class canvas {
  public:
-  Canvas(int width, int height);
+  canvas(int width, int height);
 
   int width() const { return width_; }
   int height() const { return height_; }
@@ -36,12 +36,11 @@ class Canvas {
 
   // Lays a coloured coverage over the canvas with its top left corner at (x, y); the colour
   // may change by row (shading), so it is asked per canvas row.
-  template <typename RowColour>
-  void paint(const Coverage& cover, int x, int y, RowColour row_colour) {
+  void paint(const coverage& cover, int x, int y, const auto& row_colour) {
     for (int cy = 0; cy < cover.height; ++cy) {
       const int ty = y + cy;
       if (ty < 0 || ty >= height_) continue;
-      const Rgb colour = row_colour(ty);
+      const rgb colour = row_colour(ty);
       for (int cx = 0; cx < cover.width; ++cx) {
         const int tx = x + cx;
         if (tx < 0 || tx >= width_) continue;
@@ -49,15 +48,12 @@ class Canvas {
       }
     }
   }
-  void paint(const Coverage& cover, int x, int y, Rgb colour) {
+  void paint(const coverage& cover, int x, int y, rgb colour) {
     paint(cover, x, y, [colour](int) { return colour; });
   }
 
-  // Copies another canvas in with "over" blending, clipped to this canvas.
-  void draw(const Canvas& other, int x, int y);
-
  private:
-  void blend(int x, int y, Rgb colour, std::uint8_t alpha);
+  void blend(int x, int y, rgb colour, std::uint8_t alpha);
 
   int width_;
   int height_;

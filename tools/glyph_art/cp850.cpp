@@ -1,6 +1,8 @@
 #include "cp850.h"
 
 #include <iconv.h>
+#include <locale.h>
+#include <wctype.h>
 
 #include <stdexcept>
 
@@ -26,6 +28,14 @@ char32_t cp850_to_unicode(unsigned char byte) {
     throw std::runtime_error("code page 850 has no character for byte " + std::to_string(byte));
   }
   return out[0] | out[1] << 8 | out[2] << 16 | static_cast<char32_t>(out[3]) << 24;
+}
+
+char32_t capital_of(char32_t ch) {
+  // A locale of its own: the mapping must not depend on how the build's shell is set up,
+  // and the "C" locale maps nothing beyond ASCII.
+  static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+  if (utf8 == locale_t{}) throw std::runtime_error("the C library has no C.UTF-8 locale");
+  return static_cast<char32_t>(towupper_l(static_cast<wint_t>(ch), utf8));
 }
 
 }  // namespace glyph_art

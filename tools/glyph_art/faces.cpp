@@ -8,13 +8,13 @@
 
 namespace glyph_art {
 
-FreeType::FreeType() {
+freetype_library::freetype_library() {
   if (FT_Init_FreeType(&library_) != 0) throw std::runtime_error("FreeType did not start");
 }
 
-FreeType::~FreeType() { FT_Done_FreeType(library_); }
+freetype_library::~freetype_library() { FT_Done_FreeType(library_); }
 
-Face::Face(const FreeType& freetype, const FontFile& file) {
+font_face::font_face(const freetype_library& freetype, const font_file& file) {
   const std::string advice =
       "; install the Debian package " + file.package + " (apt-get install " + file.package + ")";
   if (!std::filesystem::exists(file.path)) {
@@ -26,18 +26,18 @@ Face::Face(const FreeType& freetype, const FontFile& file) {
   }
 }
 
-Face::~Face() {
+font_face::~font_face() {
   if (face_ != nullptr) FT_Done_Face(face_);
 }
 
-void Face::set_size(double pixels) {
+void font_face::set_size(double pixels) {
   const auto size = static_cast<FT_F26Dot6>(std::lround(pixels * 64.0));
   if (FT_Set_Char_Size(face_, 0, size, 72, 72) != 0) {
     throw std::runtime_error(std::string("cannot size face ") + face_->family_name);
   }
 }
 
-double Face::cap_height() const {
+double font_face::cap_height() const {
   if (FT_Load_Char(face_, 'H', FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) {
     throw std::runtime_error(std::string("face has no H: ") + face_->family_name);
   }
@@ -46,19 +46,18 @@ double Face::cap_height() const {
   return box.yMax / 64.0;
 }
 
-FaceSet::FaceSet(const FreeType& freetype, const FontFile& main, const FontFile& fallback,
-                 double pixels)
-    : main_(std::make_unique<Face>(freetype, main)),
-      fallback_(std::make_unique<Face>(freetype, fallback)) {
-  main_->set_size(pixels);
-  fallback_->set_size(pixels);
-  const double ratio = main_->cap_height() / fallback_->cap_height();
-  fallback_->set_size(pixels * ratio);
+face_set::face_set(const freetype_library& freetype, const font_file& main,
+                   const font_file& fallback, double pixels)
+    : main_(freetype, main), fallback_(freetype, fallback) {
+  main_.set_size(pixels);
+  fallback_.set_size(pixels);
+  const double ratio = main_.cap_height() / fallback_.cap_height();
+  fallback_.set_size(pixels * ratio);
 }
 
-Face* FaceSet::face_for(char32_t ch) {
-  if (main_->has(ch)) return main_.get();
-  if (fallback_->has(ch)) return fallback_.get();
+font_face* face_set::face_for(char32_t ch) {
+  if (main_.has(ch)) return &main_;
+  if (fallback_.has(ch)) return &fallback_;
   return nullptr;
 }
 

@@ -9,17 +9,17 @@
 namespace {
 
 TEST(Faces, MissingOrBrokenFontNamesThePackageToInstall) {
-  const glyph_art::FreeType freetype;
+  const glyph_art::freetype_library freetype;
   const struct {
     std::string path;
     std::string problem;
   } cases[] = {
-      {"/nonexistent/Missing-Bold.ttf", "is missing"},
-      {"/etc/hostname", "cannot be read"},
+      {.path = "/nonexistent/Missing-Bold.ttf", .problem = "is missing"},
+      {.path = "/etc/hostname", .problem = "cannot be read"},
   };
   for (const auto& c : cases) {
     try {
-      glyph_art::Face face(freetype, {c.path, "fonts-example"});
+      glyph_art::font_face face(freetype, {.path = c.path, .package = "fonts-example"});
       ADD_FAILURE() << c.path << " was accepted";
     } catch (const std::runtime_error& e) {
       const std::string message = e.what();

@@ -15,21 +15,24 @@ namespace {
 
 // The program sizes a fitted plate from its own width table without measuring any
 // picture, so each plate picture is drawn exactly as wide as that table says.
-int plate_width(unsigned char byte) { return plate_width_table[byte]; }
+int plate_width(unsigned char byte) { return glyphrig::plate_width_table[byte]; }
 
-struct Entry {
+struct entry {
   unsigned char byte;
-  GlyphInk ink;
+  glyph_ink ink;
 };
 
-char32_t character_of(const Look& look, unsigned char byte) {
+char32_t character_of(const folder_look& look, unsigned char byte) {
   // CP850 puts a box corner at 218, but its plate width and neighbours are accented
   // capitals; U acute is the letter a plate can carry there.
   if (look.plate && byte == 218) return U'\u00DA';
-  return cp850_to_unicode(byte);
+  const char32_t ch = cp850_to_unicode(byte);
+  // The program folds only a to z; the accented lower-case bytes keep their own pictures,
+  // so in a capitals-only font those pictures are capitals too.
+  return look.capitals_only ? capital_of(ch) : ch;
 }
 
-std::vector<unsigned char> bytes_of(const Look& look) {
+std::vector<unsigned char> bytes_of(const folder_look& look) {
   std::vector<unsigned char> bytes;
   for (int b = 0; b < 256; ++b) {
     if (!look.plate || plate_width(static_cast<unsigned char>(b)) > 0) {
@@ -40,9 +43,9 @@ std::vector<unsigned char> bytes_of(const Look& look) {
 }
 
 // Renders a plate letter condensed just enough to leave a pixel free at either side.
-GlyphInk fit_plate_ink(FT_Library library, Face& face, char32_t ch, int width) {
+glyph_ink fit_plate_ink(FT_Library library, font_face& face, char32_t ch, int width) {
   const int room = width >= 7 ? width - 2 : width;
-  GlyphInk ink = render_ink(library, face, ch, 0.0);
+  glyph_ink ink = render_ink(library, face, ch, 0.0);
   double scale = 1.0;
   for (int attempt = 0; attempt < 20 && ink.fill.cover.width > room; ++attempt) {
     scale *= std::min(0.98, static_cast<double>(room) / ink.fill.cover.width);
@@ -51,40 +54,42 @@ GlyphInk fit_plate_ink(FT_Library library, Face& face, char32_t ch, int width) {
   return ink;
 }
 
-int top_of(const GlyphInk& ink) {
+int top_of(const glyph_ink& ink) {
   int top = ink.fill.empty() ? 0 : ink.fill.top;
   if (!ink.border.empty()) top = std::max(top, ink.border.top);
   return top;
 }
 
-int bottom_of(const GlyphInk& ink) {
+int bottom_of(const glyph_ink& ink) {
   int bottom = ink.fill.empty() ? 0 : ink.fill.bottom();
   if (!ink.border.empty()) bottom = std::max(bottom, ink.border.bottom());
   return bottom;
 }
 
 // Rendered pictures share one height and one baseline, rows from the top.
-struct Cell {
+struct cell_metrics {
   int height;
   int baseline;
   double cap;  // height of the capitals above the baseline
 };
 
-std::vector<Entry> render_entries(const FreeType& freetype, FaceSet& faces, const Look& look,
-                                  FolderReport& report) {
-  const GlyphInk space = render_ink(freetype.get(), faces.main(), U' ', look.outline);
-  std::vector<Entry> entries;
+std::vector<entry> render_entries(const freetype_library& freetype, face_set& faces,
+                                  const folder_look& look, folder_report& report) {
+  const glyph_ink space = render_ink(freetype.get(), faces.main(), U' ', look.outline);
+  std::vector<entry> entries;
   for (unsigned char byte : bytes_of(look)) {
     const char32_t ch = character_of(look, byte);
-    Face* face = ch == 0 ? nullptr : faces.face_for(ch);
+    font_face* face = ch == 0 ? nullptr : faces.face_for(ch);
     if (face == nullptr) {
-      entries.push_back({byte, GlyphInk{{}, {}, space.advance}});
+      entries.push_back(
+          {.byte = byte, .ink = {.fill = {}, .border = {}, .advance = space.advance}});
       continue;
     }
     if (face != &faces.main()) ++report.from_fallback;
-    entries.push_back({byte, look.plate
-                                 ? fit_plate_ink(freetype.get(), *face, ch, plate_width(byte))
-                                 : render_ink(freetype.get(), *face, ch, look.outline)});
+    entries.push_back({.byte = byte,
+                       .ink = look.plate
+                                  ? fit_plate_ink(freetype.get(), *face, ch, plate_width(byte))
+                                  : render_ink(freetype.get(), *face, ch, look.outline)});
   }
   return entries;
 }
@@ -92,21 +97,23 @@ std::vector<Entry> render_entries(const FreeType& freetype, FaceSet& faces, cons
 // Tall enough for the highest and the deepest glyph, so nothing is cut. Text laid on a
 // background gets as much room above the capitals as below the baseline, so that
 // centring the line centres its capitals.
-Cell cell_for(const std::vector<Entry>& entries, const Look& look, double cap) {
+cell_metrics cell_for(const std::vector<entry>& entries, const folder_look& look, double cap) {
   int above = 0;
   int below = 0;
-  for (const Entry& e : entries) {
+  for (const entry& e : entries) {
     above = std::max(above, top_of(e.ink));
     below = std::max(below, bottom_of(e.ink));
   }
-  if (!look.caps_centred) return Cell{above + below, above, cap};
+  if (look.background == background_kind::none) {
+    return {.height = above + below, .baseline = above, .cap = cap};
+  }
   const int cap_px = static_cast<int>(std::lround(cap));
   const int margin = std::max(above - cap_px, below);
-  return Cell{cap_px + 2 * margin, margin + cap_px, cap};
+  return {.height = cap_px + 2 * margin, .baseline = margin + cap_px, .cap = cap};
 }
 
-Canvas draw_entry(const Entry& e, const Look& look, const Cell& cell) {
-  const GlyphInk& ink = e.ink;
+canvas draw_entry(const entry& e, const folder_look& look, const cell_metrics& cell) {
+  const glyph_ink& ink = e.ink;
   int origin = 0;
   int width = 0;
   if (look.plate) {
@@ -125,40 +132,40 @@ Canvas draw_entry(const Entry& e, const Look& look, const Cell& cell) {
     origin = std::max(0, -leftmost);
     width = std::max({origin + ink.advance + gap, origin + rightmost, 1});
   }
-  Canvas canvas(width, cell.height);
+  canvas picture(width, cell.height);
   if (!ink.border.empty()) {
-    canvas.paint(ink.border.cover, origin + ink.border.left, cell.baseline - ink.border.top,
-                 look.border);
+    picture.paint(ink.border.cover, origin + ink.border.left, cell.baseline - ink.border.top,
+                  look.border);
   }
   if (!ink.fill.empty()) {
     const double cap_row = cell.baseline - cell.cap;
-    canvas.paint(
+    picture.paint(
         ink.fill.cover, origin + ink.fill.left, cell.baseline - ink.fill.top,
         [&](int row) { return mix(look.fill_top, look.fill_bottom, (row - cap_row) / cell.cap); });
   }
-  return canvas;
+  return picture;
 }
 
 }  // namespace
 
-FolderReport write_glyph_folder(const FreeType& freetype, const Look& look,
-                                const std::filesystem::path& alphabet) {
-  FaceSet faces(freetype, look.main, look.fallback, look.pixels);
-  FolderReport report;
-  const std::vector<Entry> entries = render_entries(freetype, faces, look, report);
-  const Cell cell = cell_for(entries, look, faces.cap_height());
+folder_report write_glyph_folder(const freetype_library& freetype, const folder_look& look,
+                                 const std::filesystem::path& alphabet) {
+  face_set faces(freetype, look.main, look.fallback, look.pixels);
+  folder_report report;
+  const std::vector<entry> entries = render_entries(freetype, faces, look, report);
+  const cell_metrics cell = cell_for(entries, look, faces.cap_height());
   report.height = cell.height;
 
   const auto folder = alphabet / look.folder;
   // Start empty: a picture left from an earlier set would name a byte the set no longer has.
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
-  for (const Entry& e : entries) {
-    const Canvas canvas = draw_entry(e, look, cell);
+  for (const entry& e : entries) {
+    const canvas picture = draw_entry(e, look, cell);
     const auto file = folder / (std::to_string(e.byte) + ".png");
-    write_png(file, canvas);
+    write_png(file, picture);
     report.files.push_back(file);
-    if (e.byte >= 'A' && e.byte <= 'Z') report.capital_width += canvas.width() / 26.0;
+    if (e.byte >= 'A' && e.byte <= 'Z') report.capital_width += picture.width() / 26.0;
   }
   return report;
 }

@@ -9,7 +9,7 @@
 
 namespace glyph_art {
 
-struct FolderReport {
+struct folder_report {
   std::vector<std::filesystem::path> files;  // in byte order
   int from_fallback = 0;
   int height = 0;
@@ -17,8 +17,8 @@ struct FolderReport {
 };
 
 // Draws every picture of one glyph folder into alphabet/<look.folder>/<byte>.png.
-FolderReport write_glyph_folder(const FreeType& freetype, const Look& look,
-                                const std::filesystem::path& alphabet);
+folder_report write_glyph_folder(const freetype_library& freetype, const folder_look& look,
+                                 const std::filesystem::path& alphabet);
 
 }  // namespace glyph_art
 

@@ -11,9 +11,9 @@
 namespace glyph_art {
 namespace {
 
-struct GlyphHandle {
+struct glyph_handle {
   FT_Glyph glyph = nullptr;
-  ~GlyphHandle() {
+  ~glyph_handle() {
     if (glyph != nullptr) FT_Done_Glyph(glyph);
   }
 };
@@ -26,12 +26,12 @@ void check(FT_Error error, const char* what, char32_t ch) {
 }
 
 // Turns an outline glyph (consumed) into a placed coverage.
-PlacedCoverage rasterise(GlyphHandle& handle, char32_t ch) {
+placed_coverage rasterise(glyph_handle& handle, char32_t ch) {
   check(FT_Glyph_To_Bitmap(&handle.glyph, FT_RENDER_MODE_NORMAL, nullptr, 1), "rendering", ch);
   const auto* bitmap_glyph = reinterpret_cast<FT_BitmapGlyph>(handle.glyph);
   const FT_Bitmap& bitmap = bitmap_glyph->bitmap;
-  PlacedCoverage placed;
-  placed.cover = Coverage(static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows));
+  placed_coverage placed;
+  placed.cover = coverage(static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows));
   for (unsigned row = 0; row < bitmap.rows; ++row) {
     std::memcpy(&placed.cover.values[static_cast<std::size_t>(row) * bitmap.width],
                 bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch, bitmap.width);
@@ -43,21 +43,23 @@ PlacedCoverage rasterise(GlyphHandle& handle, char32_t ch) {
 
 }  // namespace
 
-GlyphInk render_ink(FT_Library library, Face& face, char32_t ch, double outline, double x_scale) {
+glyph_ink render_ink(FT_Library library, font_face& face, char32_t ch, double outline,
+                     double x_scale) {
   FT_Face ft = face.get();
-  FT_Matrix condense{static_cast<FT_Fixed>(std::lround(x_scale * 0x10000)), 0, 0, 0x10000};
+  FT_Matrix condense{
+      .xx = static_cast<FT_Fixed>(std::lround(x_scale * 0x10000)), .xy = 0, .yx = 0, .yy = 0x10000};
   FT_Set_Transform(ft, &condense, nullptr);
   const FT_Error load = FT_Load_Char(ft, ch, FT_LOAD_NO_BITMAP);
   FT_Set_Transform(ft, nullptr, nullptr);
   check(load, "loading", ch);
 
-  GlyphInk ink;
+  glyph_ink ink;
   ink.advance = static_cast<int>((ft->glyph->advance.x + 32) >> 6);
 
-  GlyphHandle fill;
+  glyph_handle fill;
   check(FT_Get_Glyph(ft->glyph, &fill.glyph), "copying", ch);
   if (outline > 0.0) {
-    GlyphHandle border;
+    glyph_handle border;
     check(FT_Glyph_Copy(fill.glyph, &border.glyph), "copying", ch);
     FT_Stroker stroker = nullptr;
     check(FT_Stroker_New(library, &stroker), "stroker", ch);

@@ -8,8 +8,8 @@ namespace glyph_art {
 
 // A coverage placed relative to the pen: left columns right of the pen, top rows above
 // the baseline.
-struct PlacedCoverage {
-  Coverage cover;
+struct placed_coverage {
+  coverage cover;
   int left = 0;
   int top = 0;
 
@@ -17,16 +17,16 @@ struct PlacedCoverage {
   int bottom() const { return cover.height - top; }  // rows below the baseline
 };
 
-struct GlyphInk {
-  PlacedCoverage fill;
-  PlacedCoverage border;  // the letter grown by the outline width; empty without outline
-  int advance = 0;        // pen advance in whole pixels
+struct glyph_ink {
+  placed_coverage fill;
+  placed_coverage border;  // the letter grown by the outline width; empty without outline
+  int advance = 0;         // pen advance in whole pixels
 };
 
 // Renders ch from face with FreeType: the letter itself and, for outline > 0, the letter
 // stroked outwards by that many pixels. x_scale < 1 condenses the letter horizontally.
-GlyphInk render_ink(FT_Library library, Face& face, char32_t ch, double outline,
-                    double x_scale = 1.0);
+glyph_ink render_ink(FT_Library library, font_face& face, char32_t ch, double outline,
+                     double x_scale = 1.0);
 
 }  // namespace glyph_art
 

@@ -3,30 +3,84 @@
 namespace glyph_art {
 namespace {
 
-const FontFile kDejaVuBold{"/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
-                           "fonts-dejavu-core"};
-const FontFile kDejaVuCondensedBold{"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf",
-                                    "fonts-dejavu-extra"};
-const FontFile kBebasBold{"/usr/share/fonts/opentype/bebas-neue/BebasNeue-Bold.otf",
-                          "fonts-bebas-neue"};
-const FontFile kSpartanBold{"/usr/share/fonts/opentype/league-spartan/LeagueSpartan-Bold.otf",
-                            "fonts-league-spartan"};
-const FontFile kRoadgeekD{"/usr/share/fonts/truetype/roadgeek/RG2014D.ttf", "fonts-roadgeek"};
-const FontFile kOpenDin{"/usr/share/fonts/truetype/opendin/OSP-DIN.ttf", "fonts-opendin"};
+const font_file kDejaVuBold{.path = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+                            .package = "fonts-dejavu-core"};
+const font_file kDejaVuCondensedBold{
+    .path = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf",
+    .package = "fonts-dejavu-extra"};
+const font_file kBebasBold{.path = "/usr/share/fonts/opentype/bebas-neue/BebasNeue-Bold.otf",
+                           .package = "fonts-bebas-neue"};
+const font_file kSpartanBold{
+    .path = "/usr/share/fonts/opentype/league-spartan/LeagueSpartan-Bold.otf",
+    .package = "fonts-league-spartan"};
+const font_file kRoadgeekD{.path = "/usr/share/fonts/truetype/roadgeek/RG2014D.ttf",
+                           .package = "fonts-roadgeek"};
+const font_file kOpenDin{.path = "/usr/share/fonts/truetype/opendin/OSP-DIN.ttf",
+                         .package = "fonts-opendin"};
 
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kLightGrey{200, 200, 200};
-constexpr Rgb kInk{20, 20, 24};
+constexpr rgb kWhite{.r = 255, .g = 255, .b = 255};
+constexpr rgb kLightGrey{.r = 200, .g = 200, .b = 200};
+constexpr rgb kInk{.r = 20, .g = 20, .b = 24};
 
 }  // namespace
 
-const std::vector<Look>& looks() {
-  static const std::vector<Look> all = {
-      {"normal", kDejaVuBold, kDejaVuBold, 10.0, 1.2, kWhite, kLightGrey, kInk, false, false},
-      {"large", kBebasBold, kDejaVuBold, 48.0, 3.5, kWhite, kLightGrey, kInk, false, false},
-      {"menu", kSpartanBold, kDejaVuBold, 26.0, 2.0, kWhite, kLightGrey, kInk, false, false},
-      {"street", kRoadgeekD, kDejaVuCondensedBold, 40.0, 0.0, kWhite, kWhite, kWhite, true, false},
-      {"car", kOpenDin, kDejaVuCondensedBold, 30.0, 0.0, kInk, kInk, kInk, true, true},
+const std::vector<folder_look>& looks() {
+  static const std::vector<folder_look> all = {
+      {.folder = "normal",
+       .main = kDejaVuBold,
+       .fallback = kDejaVuBold,
+       .pixels = 10.0,
+       .outline = 1.2,
+       .fill_top = kWhite,
+       .fill_bottom = kLightGrey,
+       .border = kInk,
+       .capitals_only = false,
+       .plate = false,
+       .background = background_kind::none},
+      {.folder = "large",
+       .main = kBebasBold,
+       .fallback = kDejaVuBold,
+       .pixels = 48.0,
+       .outline = 3.5,
+       .fill_top = kWhite,
+       .fill_bottom = kLightGrey,
+       .border = kInk,
+       .capitals_only = true,
+       .plate = false,
+       .background = background_kind::none},
+      {.folder = "menu",
+       .main = kSpartanBold,
+       .fallback = kDejaVuBold,
+       .pixels = 26.0,
+       .outline = 2.0,
+       .fill_top = kWhite,
+       .fill_bottom = kLightGrey,
+       .border = kInk,
+       .capitals_only = true,
+       .plate = false,
+       .background = background_kind::none},
+      {.folder = "street",
+       .main = kRoadgeekD,
+       .fallback = kDejaVuCondensedBold,
+       .pixels = 40.0,
+       .outline = 0.0,
+       .fill_top = kWhite,
+       .fill_bottom = kWhite,
+       .border = kWhite,
+       .capitals_only = true,
+       .plate = false,
+       .background = background_kind::street_sign},
+      {.folder = "car",
+       .main = kOpenDin,
+       .fallback = kDejaVuCondensedBold,
+       .pixels = 30.0,
+       .outline = 0.0,
+       .fill_top = kInk,
+       .fill_bottom = kInk,
+       .border = kInk,
+       .capitals_only = false,
+       .plate = true,
+       .background = background_kind::plate},
   };
   return all;
 }

@@ -8,21 +8,25 @@
 
 namespace glyph_art {
 
+// What the program lays a font's text on.
+enum class background_kind { none, street_sign, plate };
+
 // How one glyph folder is drawn.
-struct Look {
+struct folder_look {
   const char* folder;
-  FontFile main;
-  FontFile fallback;
-  double pixels;      // em size of the main face
-  double outline;     // outline width in pixels, 0 for none
-  Rgb fill_top;       // letter colour at cap height ...
-  Rgb fill_bottom;    // ... shading to this at the baseline
-  Rgb border;         // outline colour
-  bool caps_centred;  // equal room above the capitals and below the baseline, for backgrounds
-  bool plate;         // only plate bytes, each exactly as wide as the plate width table says
+  font_file main;
+  font_file fallback;
+  double pixels;       // em size of the main face
+  double outline;      // outline width in pixels, 0 for none
+  rgb fill_top;        // letter colour at cap height ...
+  rgb fill_bottom;     // ... shading to this at the baseline
+  rgb border;          // outline colour
+  bool capitals_only;  // lower-case letters drawn as their capitals, so a line reads in one case
+  bool plate;          // only plate bytes, each exactly as wide as the plate width table says
+  background_kind background;  // what the text is laid on; such text is centred by its capitals
 };
 
-const std::vector<Look>& looks();
+const std::vector<folder_look>& looks();
 
 }  // namespace glyph_art
 

@@ -8,7 +8,7 @@
 namespace glyph_art {
 
 // Writes the canvas as an 8-bit RGBA PNG; throws std::runtime_error when libpng fails.
-void write_png(const std::filesystem::path& path, const Canvas& canvas);
+void write_png(const std::filesystem::path& path, const canvas& picture);
 
 }  // namespace glyph_art
 

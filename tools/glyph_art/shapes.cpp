@@ -14,33 +14,24 @@ constexpr double kQuarterCircle = 0.5523;
 
 }  // namespace
 
-Coverage cover_box(FT_Library library, int width, int height, const RoundedBox& box) {
+coverage cover_box(FT_Library library, int width, int height, const rounded_box& box) {
   const double r = box.radius;
   const double k = r * kQuarterCircle;
   const double x0 = box.left, y0 = box.top, x1 = box.right, y1 = box.bottom;
-  struct Point {
+  struct point {
     double x, y;
-    bool on;
+    bool on_curve;
   };
-  // Clockwise on screen from the top edge; each corner is a cubic arc.
-  const std::array<Point, 16> points = {{
-      {x0 + r, y0, true},
-      {x1 - r, y0, true},
-      {x1 - r + k, y0, false},
-      {x1, y0 + r - k, false},
-      {x1, y0 + r, true},
-      {x1, y1 - r, true},
-      {x1, y1 - r + k, false},
-      {x1 - r + k, y1, false},
-      {x1 - r, y1, true},
-      {x0 + r, y1, true},
-      {x0 + r - k, y1, false},
-      {x0, y1 - r + k, false},
-      {x0, y1 - r, true},
-      {x0, y0 + r, true},
-      {x0, y0 + r - k, false},
-      {x0 + r - k, y0, false},
-  }};
+  const auto on = [](double x, double y) { return point{.x = x, .y = y, .on_curve = true}; };
+  const auto control = [](double x, double y) { return point{.x = x, .y = y, .on_curve = false}; };
+  // Clockwise on screen from the top edge, a line for each edge by its two ends and the corner
+  // after it by the two control points of a cubic arc.
+  const std::array<point, 16> points = {
+      on(x0 + r, y0), on(x1 - r, y0), control(x1 - r + k, y0), control(x1, y0 + r - k),
+      on(x1, y0 + r), on(x1, y1 - r), control(x1, y1 - r + k), control(x1 - r + k, y1),
+      on(x1 - r, y1), on(x0 + r, y1), control(x0 + r - k, y1), control(x0, y1 - r + k),
+      on(x0, y1 - r), on(x0, y0 + r), control(x0, y0 + r - k), control(x0 + r - k, y0),
+  };
 
   std::array<FT_Vector, 16> vectors{};
   std::array<char, 16> tags{};
@@ -48,7 +39,7 @@ Coverage cover_box(FT_Library library, int width, int height, const RoundedBox& 
     // FreeType's y axis points up from the bottom row.
     vectors[i].x = std::lround(points[i].x * 64.0);
     vectors[i].y = std::lround((height - points[i].y) * 64.0);
-    tags[i] = points[i].on ? FT_CURVE_TAG_ON : FT_CURVE_TAG_CUBIC;
+    tags[i] = points[i].on_curve ? FT_CURVE_TAG_ON : FT_CURVE_TAG_CUBIC;
   }
   std::array<short, 1> ends = {static_cast<short>(points.size() - 1)};
   FT_Outline outline{};
@@ -59,7 +50,7 @@ Coverage cover_box(FT_Library library, int width, int height, const RoundedBox& 
   outline.contours = ends.data();
   outline.flags = FT_OUTLINE_NONE;
 
-  Coverage cover(width, height);
+  coverage cover(width, height);
   FT_Bitmap bitmap{};
   bitmap.rows = static_cast<unsigned>(height);
   bitmap.width = static_cast<unsigned>(width);

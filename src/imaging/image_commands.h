@@ -1,5 +1,5 @@
-#ifndef GLYPHRIG_IMAGING_FINISHING_H_
-#define GLYPHRIG_IMAGING_FINISHING_H_
+#ifndef GLYPHRIG_IMAGING_IMAGE_COMMANDS_H_
+#define GLYPHRIG_IMAGING_IMAGE_COMMANDS_H_
 
 #include <cstdint>
 #include <optional>
@@ -7,10 +7,15 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogue/render_request.h"
+#include "request/render_request.h"
+
+namespace glyphrig {
+
+// The command that joins the glyph pictures side by side into result.png.
+std::string strip_command(const std::string& glyph_list);
 
 // The command that tints result.png or frames it on the street sign, if the
-// font kind has one: the screen fonts with any colour but 0, and street signs.
+// font kind has one: the screen fonts with a colour, and street signs.
 std::optional<std::string> tint_or_sign_command(const render_request& request);
 
 // What putting a plate strip on its background takes.
@@ -25,4 +30,6 @@ plate_plan plate_commands(bool auto_adjust, int32_t text_width);
 inline constexpr std::string_view kPlateRefusal =
     "Your text is too long for a license plate. Please retry with shorter text!";
 
-#endif  // GLYPHRIG_IMAGING_FINISHING_H_
+}  // namespace glyphrig
+
+#endif  // GLYPHRIG_IMAGING_IMAGE_COMMANDS_H_

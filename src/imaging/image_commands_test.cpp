@@ -1,17 +1,18 @@
-#include "imaging/finishing.h"
+#include "imaging/image_commands.h"
 
 #include <gtest/gtest.h>
 
+namespace glyphrig {
 namespace {
 
 const std::string kConvert = "imagemagick\\convert.exe ";
 const std::string kLeftWhole = kConvert + "alphabet/car/background_left.png alphabet/left.png";
 const std::string kRightWhole = kConvert + "alphabet/car/background_right.png alphabet/right.png";
 const std::string kTwoPieces =
-    kConvert + "alphabet/left.png alphabet/right.png +append alphabet/background.png";
+    kConvert + "alphabet/left.png alphabet/right.png +append +repage alphabet/background.png";
 const std::string kThreePieces =
     kConvert +
-    "alphabet/left.png alphabet/mid.png alphabet/right.png +append alphabet/background.png";
+    "alphabet/left.png alphabet/mid.png alphabet/right.png +append +repage alphabet/background.png";
 const std::string kOnBackground =
     "imagemagick\\composite.exe -gravity center result.png alphabet/background.png result.png";
 const std::string kOnFixedPlate =
@@ -58,34 +59,36 @@ TEST(PlateCommands, CutsThePiecesToTheTextAndRefusesWhatNoPlateHolds) {
 }
 
 struct tint_case {
-  int32_t kind;
-  int32_t colour_index;
-  const char* colour_value;
+  font_kind kind;
+  std::optional<std::string> colour_value;
   std::optional<std::string> command;
 };
 
 TEST(TintOrSignCommand, TintsScreenFontsAndFramesStreetSigns) {
-  const std::string tint = kConvert + "result.png -colorspace Gray -normalize +level-colors black,";
+  const std::string tint =
+      kConvert + "result.png -channel RGB -colorspace Gray -normalize +level-colors black,";
   const std::string sign =
       "imagemagick\\composite.exe -gravity center result.png "
       "alphabet/street/background_street.png result.png";
   const tint_case cases[] = {
-      {1, 2, "white", tint + "white result.png"},
-      {0, 10, "#ff6312", tint + "#ff6312 result.png"},
-      {2, 8, "#123456", tint + "#123456 result.png"},
-      {2, 8, "0", tint + "0 result.png"},  // a typed 0 is a code like any other
-      {0, 0, "0", std::nullopt},
-      {1, 0, "0", std::nullopt},
-      {3, 0, "", sign},
-      {4, 0, "", std::nullopt},
+      {font_kind::large, "white", tint + "white result.png"},
+      {font_kind::normal, "#ff6312", tint + "#ff6312 result.png"},
+      {font_kind::menu, "#123456", tint + "#123456 result.png"},
+      {font_kind::menu, "0", tint + "0 result.png"},  // a typed 0 is a code like any other
+      {font_kind::normal, std::nullopt, std::nullopt},
+      {font_kind::large, std::nullopt, std::nullopt},
+      {font_kind::street, std::nullopt, sign},
+      {font_kind::car, std::nullopt, std::nullopt},
   };
   for (const auto& c : cases) {
     render_request request;
     request.font_kind = c.kind;
-    request.colour_index = c.colour_index;
     request.colour_value = c.colour_value;
-    EXPECT_EQ(tint_or_sign_command(request), c.command) << c.kind << "/" << c.colour_index;
+    EXPECT_EQ(tint_or_sign_command(request), c.command)
+        << static_cast<int>(c.kind) << "/" << c.colour_value.value_or("no tint");
   }
 }
 
 }  // namespace
+
+}  // namespace glyphrig

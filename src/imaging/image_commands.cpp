@@ -1,10 +1,9 @@
-#include "imaging/finishing.h"
+#include "imaging/image_commands.h"
 
-#include "dialogue/colour_menu.h"
-#include "dialogue/font_menu.h"
 #include "glyphs/glyph_pass.h"
 #include "imaging/working_tree.h"
 
+namespace glyphrig {
 namespace {
 
 std::string convert(std::string_view arguments) {
@@ -27,12 +26,23 @@ constexpr int32_t kThreePieces = kTwoPieces + kMiddleRoom;
 
 }  // namespace
 
+std::string strip_command(const std::string& glyph_list) {
+  // The list ends with a space and the tail starts with one: two spaces before
+  // +append, which the tool does not mind. The joined strip would keep its
+  // first glyph's size as its page, and whatever honours the page (flattening
+  // onto a colour, say) would show only that glyph; +repage makes the strip's
+  // own size its page.
+  return convert(glyph_list + " +append +repage " + std::string(kResultPicture));
+}
+
 std::optional<std::string> tint_or_sign_command(const render_request& request) {
-  if (takes_colour(request.font_kind) && request.colour_index != kNoTint) {
-    return convert("result.png -colorspace Gray -normalize +level-colors black," +
-                   request.colour_value + " result.png");
+  if (takes_colour(request.font_kind) && request.colour_value) {
+    // ImageMagick 7 applies the operators to the alpha channel too, which
+    // would turn the transparent ground opaque; only the colours are tinted.
+    return convert("result.png -channel RGB -colorspace Gray -normalize +level-colors black," +
+                   *request.colour_value + " result.png");
   }
-  if (request.font_kind == kStreetFont) return centre_on(kStreetBackground);
+  if (request.font_kind == font_kind::street) return centre_on(kStreetBackground);
   return std::nullopt;
 }
 
@@ -67,10 +77,14 @@ plate_plan plate_commands(bool auto_adjust, int32_t text_width) {
                                int_to_decimal(kThreePieces - text_width) + "+0 alphabet/mid.png"));
   }
 
+  // The joined pieces keep the left piece's page size; +repage makes the
+  // plate's own size its page, so that the finished picture carries no other.
   commands.push_back(three_piece ? convert("alphabet/left.png alphabet/mid.png alphabet/right.png "
-                                           "+append alphabet/background.png")
-                                 : convert("alphabet/left.png alphabet/right.png +append "
+                                           "+append +repage alphabet/background.png")
+                                 : convert("alphabet/left.png alphabet/right.png +append +repage "
                                            "alphabet/background.png"));
   commands.push_back(centre_on("alphabet/background.png"));
   return plan;
 }
+
+}  // namespace glyphrig
