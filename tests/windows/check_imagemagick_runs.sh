@@ -72,9 +72,9 @@ done
 wait
 
 # differing PICTURE REFERENCE FUZZ: how many pixels differ by more than FUZZ,
-# red, green, blue and alpha alike.
+# red, green, blue and alpha alike; a picture without alpha counts as opaque.
 differing() {
-  compare -channel RGBA -fuzz "$3" -metric AE "$1" "$2" null: 2>&1 || true
+  compare -alpha set -channel RGBA -fuzz "$3" -metric AE "$1" "$2" null: 2>&1 || true
 }
 
 # tool_messages OUTPUT: ImageMagick's messages in a run's output, up to the
