@@ -4,7 +4,7 @@
 # mingw-w64: static, Q16 without HDRI (as Debian's own build), no modules, no
 # OpenMP, PNG and zlib only, Debian's colors.xml, english.xml and policy.xml
 # inside each program as resources. Copies the two programs, the licences they
-# need and a list of the source versions into OUT_DIR.
+# need and a README that names the source versions into OUT_DIR.
 #   scripts/imagemagick_windows.sh OUT_DIR
 # OUT_DIR gets convert.exe, composite.exe, README.txt (from
 # imagemagick_windows.README.txt) and licenses/.
@@ -139,44 +139,49 @@ if [ ! -f "$built/done" ]; then
   export PKG_CONFIG=pkg-config PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig PKG_CONFIG_PATH=
   jobs=$(nproc)
 
-  (cd "${tree[zlib]}" && CHOST=$host ./configure --static --prefix="$prefix" >/dev/null &&
-    make -s -j"$jobs" libz.a >/dev/null && make -s install >/dev/null)
+  # libtool looks for file(1) as if it were one of the cross tools.
+  export FILECMD=file
+  jobs=$(nproc)
 
-  (cd "${tree[libpng1.6]}" && ./configure -q --host=$host --prefix="$prefix" \
-    --disable-shared --enable-static >/dev/null &&
-    make -s -j"$jobs" >/dev/null 2>&1 && make -s install >/dev/null)
-
-  # -lws2_32 only at link time: given to configure it makes distribute-cache.c
-  # take the POSIX sockets, which mingw lacks.
-  (cd "${tree[imagemagick]}" && ./configure -q --host=$host --prefix=/usr/local \
-    --disable-shared --enable-static --without-modules --with-quantum-depth=16 \
-    --disable-hdri --disable-openmp --disable-opencl --disable-docs \
-    --without-gcc-arch --without-magick-plus-plus \
-    --without-perl --without-x --with-png --with-zlib --without-autotrace --without-bzlib \
-    --without-djvu --without-dps --without-fftw --without-flif --without-fontconfig \
-    --without-fpx --without-freetype --without-gslib --without-gvc --without-heic \
-    --without-jbig --without-jpeg --without-lcms --without-lqr --without-lzma \
-    --without-openexr --without-openjp2 --without-pango --without-raqm --without-raw \
-    --without-rsvg --without-tiff --without-webp --without-wmf --without-xml \
-    --without-zstd >/dev/null)
-
-  # Without them every colour name fails with UnableToOpenConfigureFile and no
-  # resource limit holds: ImageMagick 6 on Windows falls back to resources of
-  # the program itself.
+  # The resources: without them every colour name fails with
+  # UnableToOpenConfigureFile and no resource limit holds. ImageMagick 6 on
+  # Windows falls back to resources of the program itself.
   config=${tree[imagemagick]}/config
   printf '%s IMAGEMAGICK "%s"\n' colors.xml "$config/colors.xml" english.xml \
     "$config/english.xml" policy.xml "$config/policy.xml" >"$work/config.rc"
-  $RC "$work/config.rc" -O coff -o "$work/config.o"
 
-  # The libraries, then the two programs alone with the resources. libtool
-  # drops a bare -static; -all-static links everything in.
-  (cd "${tree[imagemagick]}" &&
-    make -s -j"$jobs" magick/libMagickCore-6.Q16.la wand/libMagickWand-6.Q16.la &&
-    make -s -j"$jobs" LDFLAGS="-all-static -L$prefix/lib -Wl,--no-insert-timestamp" \
-      LIBS="$work/config.o -lws2_32" utilities/convert.exe utilities/composite.exe) \
-    >"$work/make.log" 2>&1 || {
-    tail -n 40 "$work/make.log" >&2
-    die "the ImageMagick build failed; its files are in $work"
+  # zlib and libpng into $prefix, then ImageMagick: its libraries, then the
+  # two programs alone with the resources. -lws2_32 only at link time: given
+  # to configure it makes distribute-cache.c take the POSIX sockets, which
+  # mingw lacks. libtool drops a bare -static; -all-static links everything in.
+  (
+    cd "${tree[zlib]}" &&
+    CHOST=$host ./configure --static --prefix="$prefix" &&
+    make -j"$jobs" libz.a &&
+    make install &&
+    cd "${tree[libpng1.6]}" &&
+    ./configure --host=$host --prefix="$prefix" --disable-shared --enable-static &&
+    make -j"$jobs" &&
+    make install &&
+    cd "${tree[imagemagick]}" &&
+    ./configure --host=$host --prefix=/usr/local \
+      --disable-shared --enable-static --without-modules --with-quantum-depth=16 \
+      --disable-hdri --disable-openmp --disable-opencl --disable-docs \
+      --without-gcc-arch --without-magick-plus-plus \
+      --without-perl --without-x --with-png --with-zlib --without-autotrace --without-bzlib \
+      --without-djvu --without-dps --without-fftw --without-flif --without-fontconfig \
+      --without-fpx --without-freetype --without-gslib --without-gvc --without-heic \
+      --without-jbig --without-jpeg --without-lcms --without-lqr --without-lzma \
+      --without-openexr --without-openjp2 --without-pango --without-raqm --without-raw \
+      --without-rsvg --without-tiff --without-webp --without-wmf --without-xml \
+      --without-zstd &&
+    $RC "$work/config.rc" -O coff -o "$work/config.o" &&
+    make -j"$jobs" magick/libMagickCore-6.Q16.la wand/libMagickWand-6.Q16.la &&
+    make -j"$jobs" LDFLAGS="-all-static -L$prefix/lib -Wl,--no-insert-timestamp" \
+      LIBS="$work/config.o -lws2_32" utilities/convert.exe utilities/composite.exe
+  ) >"$work/build.log" 2>&1 || {
+    tail -n 40 "$work/build.log" >&2
+    die "the build failed; its files and build.log are in $work"
   }
 
   rm -rf "$built.tmp"
