@@ -3,12 +3,20 @@
 # then configures and builds the given preset.
 set -euo pipefail
 
-glyphrig_packages=(
-  cmake ninja-build g++ clang pkg-config
-  libgtest-dev libbenchmark-dev libclang-rt-14-dev
+# The package lists are read by ./run and ./test, which source this file.
+# What building and running the program needs; ./run asks for these alone.
+# shellcheck disable=SC2034
+glyphrig_run_packages=(
+  cmake ninja-build g++ pkg-config
   imagemagick
   libfreetype-dev libpng-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-bebas-neue fonts-league-spartan fonts-roadgeek fonts-opendin
+)
+
+# What ./test needs besides: clang++ and its sanitizer runtimes, GoogleTest, Google Benchmark.
+# shellcheck disable=SC2034
+glyphrig_test_packages=(
+  clang libgtest-dev libbenchmark-dev libclang-rt-14-dev
   # glyphrig.exe: the cross compilers, Wine to run it, tools that read it back, unzip for its archive
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 icoutils libimage-exiftool-perl unzip
@@ -16,9 +24,12 @@ glyphrig_packages=(
   dpkg-dev npm
 )
 
+# glyphrig_install_missing PACKAGE...: installs those that are missing, or, when
+# not root, prints the command that would and stops. Its words go to standard
+# error, so that ./run's standard output is the program's alone.
 glyphrig_install_missing() {
   local missing=() pkg
-  for pkg in "${glyphrig_packages[@]}"; do
+  for pkg in "$@"; do
     # Node.js from elsewhere brings an npm of its own, which Debian's would conflict with.
     [ "$pkg" = npm ] && command -v npm >/dev/null && continue
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
@@ -30,14 +41,16 @@ glyphrig_install_missing() {
     echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
     exit 1
   fi
-  echo "glyphrig: installing ${missing[*]}"
+  echo "glyphrig: installing ${missing[*]}" >&2
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq "${missing[@]}" >/dev/null
+  # Standard input stays with the program: answers piped into ./run are not apt's.
+  apt-get update -qq </dev/null >&2
+  apt-get install -y -qq "${missing[@]}" </dev/null >/dev/null
 }
 
+# glyphrig_build PRESET: configures and builds it, its lines on standard error.
 glyphrig_build() {
   local preset=$1
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
+  cmake --preset "$preset" </dev/null >/dev/null
+  cmake --build --preset "$preset" </dev/null >&2
 }
