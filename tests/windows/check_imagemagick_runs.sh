@@ -49,8 +49,10 @@ run_case() {
   local dir=$1 answers=$2 kinds=(im6 im7) kind
   [ "$3" != too_wide ] || kinds=(im6) # ImageMagick 7 comes with no limits
   mkdir -p "$dir"
-  for kind in "${kinds[@]}"; do cp -r "$unpacked" "$dir/$kind"; done
+  # Hard links: a run only adds and removes files.
+  for kind in "${kinds[@]}"; do cp -al "$unpacked" "$dir/$kind"; done
   if [ -d "$dir/im7" ]; then
+    rm "$dir"/im7/imagemagick/{convert,composite}.exe
     cp "$im7" "$dir/im7/imagemagick/convert.exe"
     cp "$im7" "$dir/im7/imagemagick/composite.exe"
   fi
