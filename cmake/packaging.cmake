@@ -11,10 +11,17 @@ set(GLYPHRIG_ALPHABET_DIR ${GLYPHRIG_TREE}/alphabet
 
 if(WIN32)
   set(glyphrig_clean_up remove_temp.bat)
+  set(glyphrig_users_readme README-windows.txt)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
+  if(NOT IS_DIRECTORY ${GLYPHRIG_ALPHABET_DIR}/car)
+    message(WARNING "The Windows archive takes the glyph pictures from ${GLYPHRIG_ALPHABET_DIR}/, "
+                    "which is not drawn yet: build the default preset before cpack "
+                    "(cmake --preset default && cmake --build --preset default).")
+  endif()
 else()
   set(glyphrig_clean_up remove_temp.sh)
+  set(glyphrig_users_readme README-linux.txt)
   set(CPACK_GENERATOR TGZ)
   set(CPACK_SYSTEM_NAME ${CMAKE_SYSTEM_NAME})
 endif()
@@ -61,8 +68,10 @@ else()
   install(FILES tree/imagemagick/README.txt DESTINATION imagemagick)
 endif()
 
-install(FILES README.md NOTICE.txt DESTINATION .)
-install(DIRECTORY docs/images DESTINATION docs)
+# The users' README of this system; the repository's README is for developers.
+configure_file(packaging/${glyphrig_users_readme} ${CMAKE_BINARY_DIR}/README.txt @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/README.txt DESTINATION .)
+install(FILES NOTICE.txt DESTINATION .)
 # The licences of the fonts that the pictures and the icon are drawn from.
 foreach(package fonts-dejavu-core fonts-dejavu-extra fonts-bebas-neue fonts-league-spartan
                 fonts-roadgeek fonts-opendin)

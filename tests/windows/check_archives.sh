@@ -29,7 +29,7 @@ check_listing() {
   local name=$1 listing=$2 top=$3 program=$4 clean_up=$5 other=$6 font file
   shift 6
   expect_eq "$name: everything inside $top/" "$(grep -v "^$top/" <<<"$listing" || true)" ""
-  local required=("$program" "alphabet/$clean_up" imagemagick/README.txt README.md NOTICE.txt
+  local required=("$program" "alphabet/$clean_up" imagemagick/README.txt README.txt NOTICE.txt
     alphabet/street/background_street.png alphabet/car/background_{car,left,middle,right}.png)
   for file in "${licences[@]}"; do required+=("licenses/$file.txt"); done
   required+=("$@")
