@@ -230,7 +230,7 @@ failed_run() {
   printf '%s' "$input" | (cd "$dir" && wine "$exe" >"$dir.stdout" 2>"$dir.stderr") || status=$?
   expect_eq "$name: exit status" "$status" 1
   expect "$name: the reason" grep -qF "$*" "$dir.stderr"
-  expect "$name: no done" test -z "$(grep done "$dir.stdout" || true)"
+  expect "$name: no done" test -z "$(grep 'done' "$dir.stdout" || true)"
   expect "$name: no picture" test ! -e "$dir/result.png"
 }
 
