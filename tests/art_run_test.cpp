@@ -91,6 +91,18 @@ TEST_F(RealRun, TintedLargeLineIsBrightestInTheColourWithDarkEdges) {
   EXPECT_GE(dark_edges * 10, edges * 9) << dark_edges << " of " << edges << " edge pixels dark";
 }
 
+// A joined picture would keep its first part's size as its page, and whatever
+// honours the page (flattening onto a colour, say) would cut the picture to it.
+TEST_F(RealRun, EveryPictureIsItsOwnPage) {
+  for (const char* answers : {"0\n0\nHi there\n", "1\n10\nGo now\n", "3\nMain St\n",
+                              "4\nGR 26\nn\n", "4\nGR 26\ny\n", "4\nGLYPHRIG 2026 AB\ny\n"}) {
+    run(answers);
+    const std::string identify = "identify -format ";
+    const std::string file = " '" + (dir_.path() / "result.png").string() + "'";
+    EXPECT_EQ(capture(identify + "%g" + file), capture(identify + "%wx%h+0+0" + file)) << answers;
+  }
+}
+
 TEST_F(RealRun, StreetSignKeepsTheSizeOfItsBackground) {
   run("3\nHarbour Road\n");
   EXPECT_EQ(result_size(), tree_size("street/background_street.png"));
