@@ -95,7 +95,7 @@ TEST_F(RealRun, TintedLargeLineIsBrightestInTheColourWithDarkEdges) {
 // honours the page (flattening onto a colour, say) would cut the picture to it.
 TEST_F(RealRun, EveryPictureIsItsOwnPage) {
   for (const char* answers : {"0\n0\nHi there\n", "1\n10\nGo now\n", "3\nMain St\n",
-                              "4\nGR 26\nn\n", "4\nGR 26\ny\n", "4\nGLYPHRIG 2026 AB\ny\n"}) {
+                              "4\nGR 26\nn\n", "4\nGR 26\ny\n", "4\nGLYPHRIG 2026 ABC\ny\n"}) {
     run(answers);
     const std::string identify = "identify -format ";
     const std::string file = " '" + (dir_.path() / "result.png").string() + "'";
