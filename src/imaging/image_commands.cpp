@@ -10,6 +10,14 @@ std::string convert(std::string_view arguments) {
   return std::string(kConvertTool) + " " + std::string(arguments);
 }
 
+// Joins the pictures side by side. The joined picture would keep its first
+// part's size as its page, and whatever honours the page (flattening onto a
+// colour, say) would cut the picture to it; +repage makes its own size its
+// page.
+std::string joined(std::string_view pictures, std::string_view output) {
+  return convert(std::string(pictures) + " +append +repage " + std::string(output));
+}
+
 // Lays result.png over the middle of a background, keeping the background's size.
 std::string centre_on(std::string_view background) {
   return std::string(kCompositeTool) + " -gravity center result.png " + std::string(background) +
@@ -28,11 +36,8 @@ constexpr int32_t kThreePieces = kTwoPieces + kMiddleRoom;
 
 std::string strip_command(const std::string& glyph_list) {
   // The list ends with a space and the tail starts with one: two spaces before
-  // +append, which the tool does not mind. The joined strip would keep its
-  // first glyph's size as its page, and whatever honours the page (flattening
-  // onto a colour, say) would show only that glyph; +repage makes the strip's
-  // own size its page.
-  return convert(glyph_list + " +append +repage " + std::string(kResultPicture));
+  // +append, which the tool does not mind.
+  return joined(glyph_list, kResultPicture);
 }
 
 std::optional<std::string> tint_or_sign_command(const render_request& request) {
@@ -77,12 +82,9 @@ plate_plan plate_commands(bool auto_adjust, int32_t text_width) {
                                int_to_decimal(kThreePieces - text_width) + "+0 alphabet/mid.png"));
   }
 
-  // The joined pieces keep the left piece's page size; +repage makes the
-  // plate's own size its page, so that the finished picture carries no other.
-  commands.push_back(three_piece ? convert("alphabet/left.png alphabet/mid.png alphabet/right.png "
-                                           "+append +repage alphabet/background.png")
-                                 : convert("alphabet/left.png alphabet/right.png +append +repage "
-                                           "alphabet/background.png"));
+  commands.push_back(joined(three_piece ? "alphabet/left.png alphabet/mid.png alphabet/right.png"
+                                        : "alphabet/left.png alphabet/right.png",
+                            "alphabet/background.png"));
   commands.push_back(centre_on("alphabet/background.png"));
   return plan;
 }

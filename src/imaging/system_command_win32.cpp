@@ -30,11 +30,6 @@ bool is_file(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool ends_with(const std::string& text, std::string_view tail) {
-  return text.size() >= tail.size() &&
-         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 bool cannot_run(std::ostream& errors, const std::string& program, const std::string& why) {
   errors << "glyphrig: cannot run \"" << program << "\": " << why << '\n' << std::flush;
   return false;
@@ -118,7 +113,7 @@ bool run_tool(const std::string& command_line, std::ostream& errors) {
 }
 
 bool run_with_interpreter(const std::string& command_line, std::ostream& errors) {
-  if (ends_with(command_line, ".bat") && !is_file(command_line)) {
+  if (command_line == kCleanUpScript && !is_file(command_line)) {
     return cannot_run(
         errors, command_line,
         "not found; start glyphrig in its own folder, beside alphabet and imagemagick");

@@ -49,9 +49,12 @@ std::optional<std::string> missing_tree_part(const render_request& request) {
 }
 
 void remove_unjoined_pictures(size_t pictures) {
+  const std::filesystem::path result(kResultPicture);
+  const std::string stem = result.stem().string() + "-";
+  const std::string extension = result.extension().string();
   std::error_code ignored;
   for (size_t n = 0; n < pictures; ++n) {
-    std::filesystem::remove("result-" + std::to_string(n) + ".png", ignored);
+    std::filesystem::remove(stem + std::to_string(n) + extension, ignored);
   }
 }
 
