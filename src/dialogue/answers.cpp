@@ -4,8 +4,6 @@
 #include <limits>
 #include <ostream>
 
-#include "dialogue/console_text.h"
-
 namespace glyphrig {
 namespace {
 
@@ -39,7 +37,7 @@ std::optional<std::string> read_text_line(std::istream& in, std::ostream& out) {
   discard_leftover(in);
   std::string line;
   if (!std::getline(in, line)) return std::nullopt;
-  return console_text_bytes(std::move(line));
+  return line;
 }
 
 std::optional<std::string> read_word(std::istream& in, std::ostream& out) {

@@ -20,8 +20,7 @@ std::optional<int32_t> read_number(std::istream& in, std::ostream& out, int32_t 
 
 // One whole line, after throwing away what the previous answer left on its
 // line (up to 1000 characters). The line may be empty; a last line without a
-// line end still counts. The line comes back as the bytes of the console's
-// code page, which name the glyph pictures.
+// line end still counts. The line comes back as typed.
 std::optional<std::string> read_text_line(std::istream& in, std::ostream& out);
 
 // One word, after the same discard as read_text_line; the rest of the word's

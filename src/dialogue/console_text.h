@@ -1,25 +1,37 @@
 #ifndef GLYPHRIG_DIALOGUE_CONSOLE_TEXT_H_
 #define GLYPHRIG_DIALOGUE_CONSOLE_TEXT_H_
 
-#include <string>
+#include <memory>
 #include <string_view>
+
+#include "dialogue/typed_text.h"
 
 namespace glyphrig {
 
-// The glyph pictures are named by the bytes of code page 850, which is what a
-// Western European Windows console delivers when a line is typed. A terminal
-// elsewhere delivers UTF-8, so there a typed line is turned into the bytes
-// that console would have delivered: each character becomes its code page 850
-// byte, or '?' where the code page has no such character. Bytes that are not
-// part of a valid UTF-8 sequence are kept as they are, so a line that already
-// is code page 850 still names its own pictures. On Windows the line is
-// returned unchanged.
-std::string console_text_bytes(std::string typed);
+// A typed line as the code page 850 bytes that name the glyph pictures (see
+// to_code_page_850). Bytes that are no UTF-8 are read in this system's own
+// code page: code page 850 on Linux, so that a line that already is code
+// page 850 names its own pictures; on Windows the console's input code page,
+// or the OEM code page when there is no console, which is 850 on a Western
+// European system.
+code_page_line console_text_bytes(std::string_view typed);
 
-// The other way, for a message that names typed characters: the bytes as
-// the console shows them (code page 850 turned into UTF-8 where the
-// terminal speaks UTF-8, unchanged on Windows).
-std::string console_text_for_screen(std::string_view bytes);
+// While it lives, standard input and output carry UTF-8 whatever the
+// console's code page. On Windows a console is read and written through its
+// wide-character interface, so that what is typed arrives as the characters
+// typed, and what is written shows as written; a pipe or a file is left as
+// it is. A Linux terminal speaks UTF-8 already, and nothing changes there.
+class utf8_console {
+ public:
+  utf8_console();
+  ~utf8_console();
+  utf8_console(const utf8_console&) = delete;
+  utf8_console& operator=(const utf8_console&) = delete;
+
+ private:
+  struct streams;
+  std::unique_ptr<streams> streams_;
+};
 
 }  // namespace glyphrig
 

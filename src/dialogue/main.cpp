@@ -4,6 +4,7 @@
 #include <iostream>
 #include <string>
 
+#include "dialogue/console_text.h"
 #include "dialogue/run_flow.h"
 #include "imaging/system_command.h"
 
@@ -11,5 +12,6 @@ int main() {
   const glyphrig::command_runner run_command = [](const std::string& command_line) {
     return glyphrig::run_system_command(command_line, std::cout, std::cerr);
   };
+  const glyphrig::utf8_console console;
   return glyphrig::run_glyphrig(std::cin, std::cout, run_command, glyphrig::pause_console);
 }

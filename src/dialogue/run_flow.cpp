@@ -1,6 +1,7 @@
 #include "dialogue/run_flow.h"
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string_view>
 #include <system_error>
@@ -12,6 +13,7 @@
 #include "dialogue/font_menu.h"
 #include "dialogue/menu_text.h"
 #include "dialogue/plate_questions.h"
+#include "glyphs/code_page_850.h"
 #include "glyphs/glyph_pass.h"
 #include "imaging/image_commands.h"
 #include "imaging/working_tree.h"
@@ -63,14 +65,18 @@ int no_picture(std::ostream& out, const command_runner& run_command, const pause
   return 1;
 }
 
-// Names the characters of the line that the font has no picture for, as they
-// were typed; the strip goes on without them.
-void tell_left_out(std::ostream& out, const std::string& typed,
+// Names the characters of the line that the font has no picture for; the
+// strip goes on without them.
+void tell_left_out(std::ostream& out, const std::string& bytes,
                    const std::vector<size_t>& positions) {
   if (positions.empty()) return;
   out << "Left out, as this font has no picture for them:";
-  for (const size_t i : positions) out << ' ' << console_text_for_screen(typed.substr(i, 1));
+  for (const size_t i : positions) out << ' ' << code_page_850_to_utf8(bytes.substr(i, 1));
   out << '\n' << std::flush;
+}
+
+void tell(std::ostream& out, const std::optional<std::string>& line) {
+  if (line) out << *line << '\n' << std::flush;
 }
 
 }  // namespace
@@ -112,10 +118,14 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
     return no_picture(out, run_command, pause, *missing);
   }
 
-  // 6. The glyphs, joined side by side into result.png.
-  const std::string typed = request.text_line;
+  // 6. The typed line in the code page that names the glyphs: a character it
+  //    lacks is drawn as the nearest letters it has, or as ?, and named as
+  //    typed. Then the glyphs, joined side by side into result.png.
+  const code_page_line text = console_text_bytes(request.text_line);
+  request.text_line = text.bytes;
   const glyph_pass_result pass = glyph_pass(request);
-  tell_left_out(out, typed, pass.without_picture);
+  tell(out, replacement_note(text.replaced));
+  tell_left_out(out, text.bytes, pass.without_picture);
   if (!run_command(strip_command(pass.glyph_list))) return no_picture(out, run_command, pause);
   if (!picture_made()) {
     remove_unjoined_pictures(request.text_line.size());

@@ -15,7 +15,9 @@ struct render_request {
   // The tint, as the image tool takes it: a palette colour or the typed code.
   // None leaves the picture as drawn; street signs and plates never have one.
   std::optional<std::string> colour_value;
-  std::string text_line;     // the bytes as typed; the glyph pass folds them in place
+  // As typed, until the run flow turns it into the code page 850 bytes that
+  // name the glyph pictures; the glyph pass folds those in place.
+  std::string text_line;
   bool auto_adjust = false;  // plates only: fit the background to the text
 };
 

@@ -1,0 +1,172 @@
+#include "dialogue/typed_text.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "glyphs/code_page_850.h"
+
+namespace glyphrig {
+namespace {
+
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+struct utf8_character {
+  char32_t value = 0;
+  size_t length = 0;  // 0: no valid sequence starts here
+};
+
+// The valid UTF-8 sequence at the start of `text`: no overlong forms, no
+// surrogates, nothing beyond U+10FFFF.
+utf8_character first_utf8_character(std::string_view text) {
+  const auto byte = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return {lead, 1};
+  size_t length = 0;
+  char32_t value = 0;
+  char32_t lowest = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, value = lead & 0x1F, lowest = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, value = lead & 0x0F, lowest = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, value = lead & 0x07, lowest = 0x10000;
+  } else {
+    return {};
+  }
+  if (text.size() < length) return {};
+  for (size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return {};
+    value = value << 6 | (byte(i) & 0x3F);
+  }
+  if (value < lowest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return {};
+  return {value, length};
+}
+
+// How a replaced character is named on the screen: as typed, but controls,
+// which would show nothing or move the cursor, by their code.
+std::string as_typed(char32_t character) {
+  if (character < 0x20 || (character >= 0x7F && character < 0xA0)) {
+    char code[8];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
+    return code;
+  }
+  std::string text;
+  append_utf8(text, character);
+  return text;
+}
+
+void add_character(code_page_line& line, char32_t character) {
+  const std::string_view drawn = code_page_850_drawing(character);
+  line.bytes += drawn;
+  if (code_page_850_byte(character)) return;
+  std::string typed = as_typed(character);
+  const bool named =
+      std::any_of(line.replaced.begin(), line.replaced.end(),
+                  [&typed](const replaced_character& r) { return r.typed == typed; });
+  if (!named) line.replaced.push_back({std::move(typed), std::string(drawn)});
+}
+
+// How many bytes at the end of `text` begin a sequence that they are too few
+// to finish.
+size_t cut_off_tail(std::string_view text) {
+  for (size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+    const auto byte = static_cast<unsigned char>(text[text.size() - back]);
+    if ((byte & 0xC0) == 0x80) continue;
+    const size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+    return length > back ? back : 0;
+  }
+  return 0;
+}
+
+}  // namespace
+
+code_page_line to_code_page_850(std::string_view typed, const legacy_decoder& legacy) {
+  code_page_line line;
+  line.bytes.reserve(typed.size());
+  while (!typed.empty()) {
+    if (const utf8_character c = first_utf8_character(typed); c.length != 0) {
+      add_character(line, c.value);
+      typed.remove_prefix(c.length);
+      continue;
+    }
+    // The bytes up to the next valid sequence are of another code page; a
+    // multi-byte code page needs them together.
+    size_t run = 1;
+    while (run < typed.size() && first_utf8_character(typed.substr(run)).length == 0) ++run;
+    const std::string decoded = legacy(typed.substr(0, run));
+    for (std::string_view rest = decoded; !rest.empty();) {
+      const utf8_character c = first_utf8_character(rest);
+      add_character(line, c.length != 0 ? c.value : kReplacementCharacter);
+      rest.remove_prefix(std::max<size_t>(c.length, 1));
+    }
+    typed.remove_prefix(run);
+  }
+  return line;
+}
+
+std::optional<std::string> replacement_note(const std::vector<replaced_character>& replaced) {
+  std::string nearest;
+  std::string unknown;
+  for (const replaced_character& r : replaced) {
+    if (r.drawn == "?") {
+      unknown += ' ' + r.typed;
+    } else {
+      nearest += ' ' + r.typed + "\u2192" + code_page_850_to_utf8(r.drawn);
+    }
+  }
+  if (nearest.empty() && unknown.empty()) return std::nullopt;
+  if (nearest.empty()) return "Drawn as ?, as the font has no letter like them:" + unknown;
+  std::string note = "Drawn with the nearest letters the font has:" + nearest;
+  if (!unknown.empty()) note += "; as ?:" + unknown;
+  return note;
+}
+
+std::string utf16_to_utf8(std::u16string_view text, char16_t& pending) {
+  std::string utf8;
+  utf8.reserve(text.size() * 3);
+  const auto is_high = [](char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+  const auto is_low = [](char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+  for (const char16_t unit : text) {
+    if (pending != 0) {
+      const char16_t high = pending;
+      pending = 0;
+      if (is_low(unit)) {
+        append_utf8(utf8, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
+        continue;
+      }
+      append_utf8(utf8, kReplacementCharacter);
+    }
+    if (is_high(unit)) {
+      pending = unit;
+    } else {
+      append_utf8(utf8, is_low(unit) ? kReplacementCharacter : unit);
+    }
+  }
+  return utf8;
+}
+
+std::u16string utf8_to_utf16(std::string_view text, std::string& pending) {
+  std::string joined = pending + std::string(text);
+  // A sequence cut off at the end waits for the rest of it.
+  const size_t cut = cut_off_tail(joined);
+  pending = joined.substr(joined.size() - cut);
+  joined.resize(joined.size() - cut);
+  std::u16string utf16;
+  utf16.reserve(joined.size());
+  std::string_view rest = joined;
+  while (!rest.empty()) {
+    const utf8_character c = first_utf8_character(rest);
+    const char32_t value =
+        c.length != 0 ? c.value : code_page_850_character(static_cast<unsigned char>(rest[0]));
+    if (value >= 0x10000) {
+      utf16 += static_cast<char16_t>(0xD800 + ((value - 0x10000) >> 10));
+      utf16 += static_cast<char16_t>(0xDC00 + ((value - 0x10000) & 0x3FF));
+    } else {
+      utf16 += static_cast<char16_t>(value);
+    }
+    rest.remove_prefix(c.length != 0 ? c.length : 1);
+  }
+  return utf16;
+}
+
+}  // namespace glyphrig
