@@ -22,7 +22,16 @@ glyphrig_test_packages=(
   wine wine64 icoutils libimage-exiftool-perl unzip
   # ImageMagick for glyphrig.exe, built from Debian's sources; ImageMagick 7 from npm to check against
   dpkg-dev npm
+  # Typing in other languages: the locales the program runs in under Wine, a terminal to type
+  # into, and Python for the check of the code page tables
+  locales tmux python3
 )
+
+# The locales whose consoles the typing checks run glyphrig.exe on: Western
+# European (code page 850), Polish (852), Russian (866), Greek (737) and US
+# English (437).
+# shellcheck disable=SC2034
+glyphrig_test_locales=(de_DE.UTF-8 pl_PL.UTF-8 ru_RU.UTF-8 el_GR.UTF-8 en_US.UTF-8)
 
 # glyphrig_install_missing PACKAGE...: installs those that are missing, or, when
 # not root, prints the command that would and stops. Its words go to standard
@@ -46,6 +55,25 @@ glyphrig_install_missing() {
   # Standard input stays with the program: answers piped into ./run are not apt's.
   apt-get update -qq </dev/null >&2
   apt-get install -y -qq "${missing[@]}" </dev/null >/dev/null
+}
+
+# glyphrig_make_locales LOCALE...: generates those the C library does not have
+# yet (as root; otherwise it prints the command that would, and stops).
+glyphrig_make_locales() {
+  local missing=() name
+  for name in "$@"; do
+    locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}" || missing+=("$name")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "glyphrig: missing locales; generate them with:" >&2
+    printf '  sudo sh -c '"'"'printf "%%s UTF-8\\n" %s >>/etc/locale.gen && locale-gen'"'"'\n' \
+      "${missing[*]}" >&2
+    exit 1
+  fi
+  echo "glyphrig: generating the locales ${missing[*]}" >&2
+  printf '%s UTF-8\n' "${missing[@]}" >>/etc/locale.gen
+  locale-gen >/dev/null
 }
 
 # glyphrig_build PRESET: configures and builds it, its lines on standard error.

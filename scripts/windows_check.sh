@@ -50,6 +50,8 @@ broken=0
 tests/windows/check_program_file.sh build-windows/glyphrig.exe "$version" || broken=1
 tests/windows/check_wine_runs.sh build-windows/glyphrig.exe build-windows/tests/windows \
   build/tree/alphabet tree/alphabet build/glyphrig || broken=1
+tests/windows/check_typed_text.sh build-windows/glyphrig.exe build-windows/tests/windows \
+  tree/alphabet tests/typed_text_cases.tsv || broken=1
 tests/windows/check_archives.sh "build-windows/glyphrig-$version-win64.zip" \
   "build/glyphrig-$version-Linux.tar.gz" build/tree/alphabet build-windows/tests/windows ||
   broken=1

@@ -4,8 +4,11 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "scratch_tree.h"
 #include "screens.h"
@@ -173,6 +176,50 @@ TEST_F(Binary, ToolsThatCannotBeStartedGetOneClearLineAndTheRunEnds) {
     EXPECT_EQ(result.calls, "remove_temp\n") << c.name;
     EXPECT_EQ(result.output, kFontScreen + kColourScreen + kTextPrompt + kWorking) << c.name;
     EXPECT_FALSE(dir_.exists("result.png")) << c.name;
+    std::filesystem::remove(dir_.path() / "calls.log");
+  }
+}
+
+// The rows of the table of typed lines that glyphrig.exe runs through too.
+struct typed_case {
+  std::string name;
+  std::string typed;
+  std::string glyphs;  // the strip's pictures, as the tool names them
+};
+
+std::vector<typed_case> typed_text_cases() {
+  std::ifstream table(GLYPHRIG_TYPED_TEXT_CASES);
+  std::vector<typed_case> cases;
+  for (std::string row; std::getline(table, row);) {
+    if (row.empty() || row[0] == '#') continue;
+    std::istringstream fields(row);
+    typed_case c;
+    std::string escaped;
+    std::getline(fields, c.name, '\t');
+    std::getline(fields, escaped, '\t');
+    for (size_t i = 0; i < escaped.size(); ++i) {
+      if (escaped.compare(i, 2, "\\x") == 0) {
+        c.typed += static_cast<char>(std::stoi(escaped.substr(i + 2, 2), nullptr, 16));
+        i += 3;
+      } else {
+        c.typed += escaped[i];
+      }
+    }
+    for (int byte; fields >> byte;)
+      c.glyphs += "[alphabet/normal/" + std::to_string(byte) + ".png] ";
+    cases.push_back(std::move(c));
+  }
+  return cases;
+}
+
+TEST_F(Binary, TypedLinesNameTheGlyphsOfTheirNearestLetters) {
+  const std::vector<typed_case> cases = typed_text_cases();
+  ASSERT_GT(cases.size(), 10u);
+  for (const typed_case& c : cases) {
+    const outcome result = run("0\n0\n" + c.typed + "\n");
+    EXPECT_EQ(result.calls,
+              "convert " + c.glyphs + "[+append] [+repage] [result.png]\nremove_temp\n")
+        << c.name;
     std::filesystem::remove(dir_.path() / "calls.log");
   }
 }

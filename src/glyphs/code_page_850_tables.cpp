@@ -350,10 +350,10 @@ constexpr nearest_letters kTable[] = {
     {0x1E11, "d"},  // latin small letter d with cedilla
     {0x1E12, "D"},  // latin capital letter d with circumflex below
     {0x1E13, "d"},  // latin small letter d with circumflex below
-    {0x1E14, "E"},  // latin capital letter e with macron and grave
-    {0x1E15, "e"},  // latin small letter e with macron and grave
-    {0x1E16, "E"},  // latin capital letter e with macron and acute
-    {0x1E17, "e"},  // latin small letter e with macron and acute
+    {0x1E14, "\xD4"},  // latin capital letter e with macron and grave
+    {0x1E15, "\x8A"},  // latin small letter e with macron and grave
+    {0x1E16, "\x90"},  // latin capital letter e with macron and acute
+    {0x1E17, "\x82"},  // latin small letter e with macron and acute
     {0x1E18, "E"},  // latin capital letter e with circumflex below
     {0x1E19, "e"},  // latin small letter e with circumflex below
     {0x1E1A, "E"},  // latin capital letter e with tilde below
@@ -410,10 +410,10 @@ constexpr nearest_letters kTable[] = {
     {0x1E4D, "\xE4"},  // latin small letter o with tilde and acute
     {0x1E4E, "\xE5"},  // latin capital letter o with tilde and diaeresis
     {0x1E4F, "\xE4"},  // latin small letter o with tilde and diaeresis
-    {0x1E50, "O"},  // latin capital letter o with macron and grave
-    {0x1E51, "o"},  // latin small letter o with macron and grave
-    {0x1E52, "O"},  // latin capital letter o with macron and acute
-    {0x1E53, "o"},  // latin small letter o with macron and acute
+    {0x1E50, "\xE3"},  // latin capital letter o with macron and grave
+    {0x1E51, "\x95"},  // latin small letter o with macron and grave
+    {0x1E52, "\xE0"},  // latin capital letter o with macron and acute
+    {0x1E53, "\xA2"},  // latin small letter o with macron and acute
     {0x1E54, "P"},  // latin capital letter p with acute
     {0x1E55, "p"},  // latin small letter p with acute
     {0x1E56, "P"},  // latin capital letter p with dot above
@@ -450,10 +450,10 @@ constexpr nearest_letters kTable[] = {
     {0x1E75, "u"},  // latin small letter u with tilde below
     {0x1E76, "U"},  // latin capital letter u with circumflex below
     {0x1E77, "u"},  // latin small letter u with circumflex below
-    {0x1E78, "U"},  // latin capital letter u with tilde and acute
-    {0x1E79, "u"},  // latin small letter u with tilde and acute
-    {0x1E7A, "U"},  // latin capital letter u with macron and diaeresis
-    {0x1E7B, "u"},  // latin small letter u with macron and diaeresis
+    {0x1E78, "\xE9"},  // latin capital letter u with tilde and acute
+    {0x1E79, "\xA3"},  // latin small letter u with tilde and acute
+    {0x1E7A, "\x9A"},  // latin capital letter u with macron and diaeresis
+    {0x1E7B, "\x81"},  // latin small letter u with macron and diaeresis
     {0x1E7C, "V"},  // latin capital letter v with tilde
     {0x1E7D, "v"},  // latin small letter v with tilde
     {0x1E7E, "V"},  // latin capital letter v with dot below
@@ -500,16 +500,16 @@ constexpr nearest_letters kTable[] = {
     {0x1EA9, "\x83"},  // latin small letter a with circumflex and hook above
     {0x1EAA, "\xB6"},  // latin capital letter a with circumflex and tilde
     {0x1EAB, "\x83"},  // latin small letter a with circumflex and tilde
-    {0x1EAC, "A"},  // latin capital letter a with circumflex and dot below
-    {0x1EAD, "a"},  // latin small letter a with circumflex and dot below
-    {0x1EAE, "A"},  // latin capital letter a with breve and acute
-    {0x1EAF, "a"},  // latin small letter a with breve and acute
-    {0x1EB0, "A"},  // latin capital letter a with breve and grave
-    {0x1EB1, "a"},  // latin small letter a with breve and grave
+    {0x1EAC, "\xB6"},  // latin capital letter a with circumflex and dot below
+    {0x1EAD, "\x83"},  // latin small letter a with circumflex and dot below
+    {0x1EAE, "\xB5"},  // latin capital letter a with breve and acute
+    {0x1EAF, "\xA0"},  // latin small letter a with breve and acute
+    {0x1EB0, "\xB7"},  // latin capital letter a with breve and grave
+    {0x1EB1, "\x85"},  // latin small letter a with breve and grave
     {0x1EB2, "A"},  // latin capital letter a with breve and hook above
     {0x1EB3, "a"},  // latin small letter a with breve and hook above
-    {0x1EB4, "A"},  // latin capital letter a with breve and tilde
-    {0x1EB5, "a"},  // latin small letter a with breve and tilde
+    {0x1EB4, "\xC7"},  // latin capital letter a with breve and tilde
+    {0x1EB5, "\xC6"},  // latin small letter a with breve and tilde
     {0x1EB6, "A"},  // latin capital letter a with breve and dot below
     {0x1EB7, "a"},  // latin small letter a with breve and dot below
     {0x1EB8, "E"},  // latin capital letter e with dot below
@@ -526,8 +526,8 @@ constexpr nearest_letters kTable[] = {
     {0x1EC3, "\x88"},  // latin small letter e with circumflex and hook above
     {0x1EC4, "\xD2"},  // latin capital letter e with circumflex and tilde
     {0x1EC5, "\x88"},  // latin small letter e with circumflex and tilde
-    {0x1EC6, "E"},  // latin capital letter e with circumflex and dot below
-    {0x1EC7, "e"},  // latin small letter e with circumflex and dot below
+    {0x1EC6, "\xD2"},  // latin capital letter e with circumflex and dot below
+    {0x1EC7, "\x88"},  // latin small letter e with circumflex and dot below
     {0x1EC8, "I"},  // latin capital letter i with hook above
     {0x1EC9, "i"},  // latin small letter i with hook above
     {0x1ECA, "I"},  // latin capital letter i with dot below
@@ -544,26 +544,26 @@ constexpr nearest_letters kTable[] = {
     {0x1ED5, "\x93"},  // latin small letter o with circumflex and hook above
     {0x1ED6, "\xE2"},  // latin capital letter o with circumflex and tilde
     {0x1ED7, "\x93"},  // latin small letter o with circumflex and tilde
-    {0x1ED8, "O"},  // latin capital letter o with circumflex and dot below
-    {0x1ED9, "o"},  // latin small letter o with circumflex and dot below
-    {0x1EDA, "O"},  // latin capital letter o with horn and acute
-    {0x1EDB, "o"},  // latin small letter o with horn and acute
-    {0x1EDC, "O"},  // latin capital letter o with horn and grave
-    {0x1EDD, "o"},  // latin small letter o with horn and grave
+    {0x1ED8, "\xE2"},  // latin capital letter o with circumflex and dot below
+    {0x1ED9, "\x93"},  // latin small letter o with circumflex and dot below
+    {0x1EDA, "\xE0"},  // latin capital letter o with horn and acute
+    {0x1EDB, "\xA2"},  // latin small letter o with horn and acute
+    {0x1EDC, "\xE3"},  // latin capital letter o with horn and grave
+    {0x1EDD, "\x95"},  // latin small letter o with horn and grave
     {0x1EDE, "O"},  // latin capital letter o with horn and hook above
     {0x1EDF, "o"},  // latin small letter o with horn and hook above
-    {0x1EE0, "O"},  // latin capital letter o with horn and tilde
-    {0x1EE1, "o"},  // latin small letter o with horn and tilde
+    {0x1EE0, "\xE5"},  // latin capital letter o with horn and tilde
+    {0x1EE1, "\xE4"},  // latin small letter o with horn and tilde
     {0x1EE2, "O"},  // latin capital letter o with horn and dot below
     {0x1EE3, "o"},  // latin small letter o with horn and dot below
     {0x1EE4, "U"},  // latin capital letter u with dot below
     {0x1EE5, "u"},  // latin small letter u with dot below
     {0x1EE6, "U"},  // latin capital letter u with hook above
     {0x1EE7, "u"},  // latin small letter u with hook above
-    {0x1EE8, "U"},  // latin capital letter u with horn and acute
-    {0x1EE9, "u"},  // latin small letter u with horn and acute
-    {0x1EEA, "U"},  // latin capital letter u with horn and grave
-    {0x1EEB, "u"},  // latin small letter u with horn and grave
+    {0x1EE8, "\xE9"},  // latin capital letter u with horn and acute
+    {0x1EE9, "\xA3"},  // latin small letter u with horn and acute
+    {0x1EEA, "\xEB"},  // latin capital letter u with horn and grave
+    {0x1EEB, "\x97"},  // latin small letter u with horn and grave
     {0x1EEC, "U"},  // latin capital letter u with horn and hook above
     {0x1EED, "u"},  // latin small letter u with horn and hook above
     {0x1EEE, "U"},  // latin capital letter u with horn and tilde

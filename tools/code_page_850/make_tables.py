@@ -11,7 +11,8 @@ converter (glibc's, Wine's and Windows' best-fit tables all differ):
   publishes it);
 - the nearest letters come from the Unicode Character Database as Python's
   unicodedata module carries it (its version is written into the table):
-  a character's canonical decomposition without its marks (ő is o, ấ is â),
+  a character's canonical decomposition with as many of its marks as the code
+  page has it with (ő is o, ệ is ê),
   its compatibility decomposition (ǆ is dž, so dz; … is ...), or, for a letter
   that Unicode does not decompose, the letter its name is made from
   ("LATIN CAPITAL LETTER L WITH STROKE" is L, "LATIN SMALL LIGATURE OE" is
@@ -87,8 +88,15 @@ def nearest(ch, depth=0):
         return encode(PLAIN_FORMS[code])
     decomposition = unicodedata.decomposition(ch).split()
     if decomposition and not decomposition[0].startswith("<"):
-        # Canonical: the first character is the letter, the rest its marks.
-        return nearest(chr(int(decomposition[0], 16)), depth + 1)
+        # Canonical: a letter and its marks. The letter keeps the first of
+        # its marks that the code page has it with (ệ is ê, ấ is â), else it
+        # loses them all.
+        letter, *marks = unicodedata.normalize("NFD", ch)
+        for mark in marks:
+            kept = encode(unicodedata.normalize("NFC", letter + mark))
+            if kept is not None and len(kept) == 1:
+                return kept
+        return nearest(letter, depth + 1)
     if decomposition and decomposition[0] in ("<compat>", "<noBreak>", "<super>", "<sub>",
                                               "<fraction>", "<square>", "<font>", "<small>",
                                               "<wide>", "<narrow>", "<circle>"):
