@@ -93,6 +93,14 @@ TEST_F(RunFlow, WholeDialoguesWriteTheirScreensAndRunTheirCommands) {
        "0\n0\nHi{\n",
        kColourScreen + kTextPrompt + kWorking + kDone,
        {"cls", "cls", strip(glyphs("normal", {72, 105, 123})), kCleanUp}},
+      {"a line typed in Polish: the nearest letters, named before the strip",
+       "0\n0\n\xC5\x81\xC3\xB3"
+       "d\xC5\xBA\n",
+       kColourScreen + kTextPrompt + kWorking +
+           "Drawn with the nearest letters the font has: \xC5\x81\xE2\x86\x92L "
+           "\xC5\xBA\xE2\x86\x92z\n" +
+           kDone,
+       {"cls", "cls", strip(glyphs("normal", {76, 162, 100, 122})), kCleanUp}},
       {"menu, custom code with more words on its line",
        "2\n8\n#00ff00 and more\nok\n",
        kColourScreen + kCodePrompt + kTextPrompt + kWorking + kDone,

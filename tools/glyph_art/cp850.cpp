@@ -1,33 +1,17 @@
 #include "cp850.h"
 
-#include <iconv.h>
 #include <locale.h>
 #include <wctype.h>
 
 #include <stdexcept>
 
+#include "glyphs/code_page_850.h"
+
 namespace glyph_art {
 
 char32_t cp850_to_unicode(unsigned char byte) {
   if (byte < 0x20 || byte == 0x7F) return 0;
-  // The C library knows the code page; one conversion per byte is plenty for
-  // a few hundred pictures.
-  const iconv_t converter = iconv_open("UTF-32LE", "CP850");
-  if (converter == reinterpret_cast<iconv_t>(-1)) {
-    throw std::runtime_error("the C library cannot convert from code page 850");
-  }
-  char in = static_cast<char>(byte);
-  unsigned char out[4] = {};
-  char* in_ptr = &in;
-  char* out_ptr = reinterpret_cast<char*>(out);
-  size_t in_left = 1;
-  size_t out_left = sizeof out;
-  const size_t converted = iconv(converter, &in_ptr, &in_left, &out_ptr, &out_left);
-  iconv_close(converter);
-  if (converted == static_cast<size_t>(-1)) {
-    throw std::runtime_error("code page 850 has no character for byte " + std::to_string(byte));
-  }
-  return out[0] | out[1] << 8 | out[2] << 16 | static_cast<char32_t>(out[3]) << 24;
+  return glyphrig::code_page_850_character(byte);
 }
 
 char32_t capital_of(char32_t ch) {
