@@ -27,6 +27,7 @@ cases=(
   "chat font, typed code" $'0\r\n8\r\n#33cc99\r\nHi there\r\n' screen
   "menu font, named colour" $'2\r\n8\r\nred\r\nMenu\r\n' screen
   "chat font, no tint" $'0\r\n0\r\nplain chat\r\n' screen
+  "chat font, typed in three languages" $'0\r\n0\r\n'"Łódź Привет Grüße"$'\r\n' screen
   "street sign" $'3\r\nHarbour Rd\r\n' opaque
   "fitted plate, two pieces" $'4\r\nab 12\r\ny\r\n' opaque
   "fitted plate, three pieces" $'4\r\nWWWWWWWWWW\r\ny\r\n' opaque
