@@ -22,6 +22,8 @@ glyphrig_test_packages=(
   wine wine64 icoutils libimage-exiftool-perl unzip
   # ImageMagick for glyphrig.exe, built from Debian's sources; ImageMagick 7 from npm to check against
   dpkg-dev npm
+  # a minimal Debian root to run the unpacked Linux archive in
+  debootstrap
 )
 
 # glyphrig_install_missing PACKAGE...: installs those that are missing, or, when
