@@ -67,11 +67,24 @@ same_picture() {
     [ "$(compare -alpha set -channel RGBA -fuzz 6% -metric AE "$1" "$2" null: 2>&1)" = 0 ]
 }
 
+# references I: the ImageMagick 6 runs that case I is compared with.
+references() {
+  echo im6
+  [ "${cases[$1 + 2]}" = no ] || echo im6-left im6-right
+}
+
+# Each run ends with the program's closing pause: they run side by side.
 for ((i = 0; i < ${#cases[@]}; i += 3)); do
-  name=${cases[i]} answers=${cases[i + 1]} dir=$scratch/case-$i
-  references=(im6)
-  [ "${cases[i + 2]}" = no ] || references+=(im6-left im6-right)
-  for bin in "${references[@]}" im7 magick; do run_in "$dir/$bin" "$bin" "$answers"; done
+  for bin in $(references "$i") im7 magick; do
+    while [ "$(jobs -rp | wc -l)" -ge 4 ]; do wait -n; done
+    run_in "$scratch/case-$i/$bin" "$bin" "${cases[i + 1]}" &
+  done
+done
+wait
+
+for ((i = 0; i < ${#cases[@]}; i += 3)); do
+  name=${cases[i]} dir=$scratch/case-$i
+  read -ra references <<<"$(references "$i" | xargs)"
   expect "$name: ImageMagick 6 made a picture" test -s "$dir/im6/result.png"
   for bin in im7 magick; do
     result=$dir/$bin/result.png
