@@ -15,7 +15,10 @@ root=$(realpath "$3")
 
 scratch=$(mktemp -d)
 inside=$(mktemp -d "$root/tmp/glyphrig-check.XXXXXX")
-trap 'rm -rf "$scratch" "$inside"' EXIT
+# Every Linux has /proc, where ImageMagick reads its own path and so its name
+# for its messages.
+mount -t proc proc "$root/proc"
+trap 'umount "$root/proc"; rm -rf "$scratch" "$inside"' EXIT
 tar -xzf "$tgz" -C "$inside"
 linux=$(echo "$inside"/*/)
 unzip -q "$zip" -d "$scratch/unpacked"
