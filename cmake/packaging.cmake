@@ -41,31 +41,48 @@ foreach(folder ${glyphrig_font_folders})
   install(DIRECTORY ${GLYPHRIG_ALPHABET_DIR}/${folder} DESTINATION alphabet)
 endforeach()
 install(PROGRAMS tree/alphabet/${glyphrig_clean_up} DESTINATION alphabet)
-if(WIN32)
-  # ImageMagick 6's convert.exe and composite.exe, built from Debian's sources
-  # (once per source version: the script keeps them in a cache outside the clone).
-  option(GLYPHRIG_WINDOWS_IMAGEMAGICK "Build ImageMagick's tools for the Windows archive" ON)
-  if(GLYPHRIG_WINDOWS_IMAGEMAGICK)
-    set(glyphrig_imagemagick ${CMAKE_BINARY_DIR}/imagemagick)
-    add_custom_command(
-      OUTPUT ${glyphrig_imagemagick}/convert.exe ${glyphrig_imagemagick}/composite.exe
-             ${glyphrig_imagemagick}/README.txt
-      COMMAND ${CMAKE_SOURCE_DIR}/scripts/imagemagick_windows.sh ${glyphrig_imagemagick}
-      DEPENDS ${CMAKE_SOURCE_DIR}/scripts/imagemagick_windows.sh
-              ${CMAKE_SOURCE_DIR}/scripts/imagemagick_windows.patch
-              ${CMAKE_SOURCE_DIR}/scripts/imagemagick_windows.README.txt
-      COMMENT "ImageMagick's convert.exe and composite.exe from Debian's sources"
-      USES_TERMINAL)
-    add_custom_target(imagemagick_windows ALL DEPENDS ${glyphrig_imagemagick}/convert.exe)
-    install(PROGRAMS ${glyphrig_imagemagick}/convert.exe ${glyphrig_imagemagick}/composite.exe
-            DESTINATION imagemagick)
-    install(FILES ${glyphrig_imagemagick}/README.txt DESTINATION imagemagick)
-    install(DIRECTORY ${glyphrig_imagemagick}/licenses/ DESTINATION licenses)
+# ImageMagick 6's convert and composite for this system, built from Debian's
+# sources (once per source version: the script keeps them in a cache outside
+# the clone), so that an unpacked archive draws the same pictures everywhere.
+# The working tree in build/tree keeps using the system's ImageMagick.
+option(GLYPHRIG_ARCHIVE_IMAGEMAGICK "Build ImageMagick's tools for the release archive" ON)
+if(GLYPHRIG_ARCHIVE_IMAGEMAGICK)
+  if(WIN32)
+    set(glyphrig_tools_target windows)
+    set(glyphrig_tool_suffix .exe)
+    set(glyphrig_tool_files)
   else()
-    install(FILES tree/imagemagick/README.txt DESTINATION imagemagick)
+    set(glyphrig_tools_target linux)
+    set(glyphrig_tool_suffix "")
+    # The configuration files that the Windows tools carry inside them.
+    set(glyphrig_tool_files colors.xml english.xml policy.xml)
   endif()
+  set(glyphrig_imagemagick ${CMAKE_BINARY_DIR}/imagemagick)
+  set(glyphrig_tools ${glyphrig_imagemagick}/convert${glyphrig_tool_suffix}
+                     ${glyphrig_imagemagick}/composite${glyphrig_tool_suffix})
+  list(TRANSFORM glyphrig_tool_files PREPEND ${glyphrig_imagemagick}/)
+  add_custom_command(
+    OUTPUT ${glyphrig_tools} ${glyphrig_tool_files} ${glyphrig_imagemagick}/README.txt
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/imagemagick_tools.sh ${glyphrig_tools_target}
+            ${glyphrig_imagemagick}
+    DEPENDS ${CMAKE_SOURCE_DIR}/scripts/imagemagick_tools.sh
+            ${CMAKE_SOURCE_DIR}/scripts/imagemagick_tools.patch
+            ${CMAKE_SOURCE_DIR}/scripts/imagemagick_tools.README-${glyphrig_tools_target}.txt
+    COMMENT "ImageMagick's convert and composite for ${glyphrig_tools_target} from Debian's sources"
+    USES_TERMINAL)
+  add_custom_target(imagemagick_tools ALL DEPENDS ${glyphrig_tools})
+  install(PROGRAMS ${glyphrig_tools} DESTINATION imagemagick)
+  install(FILES ${glyphrig_tool_files} ${glyphrig_imagemagick}/README.txt DESTINATION imagemagick)
+  install(DIRECTORY ${glyphrig_imagemagick}/licenses/ DESTINATION licenses)
 else()
   install(FILES tree/imagemagick/README.txt DESTINATION imagemagick)
+endif()
+
+# The Linux program needs only glibc, as its tools do: no libstdc++ of a
+# given GCC on the system.
+option(GLYPHRIG_STATIC_RUNTIME "Link libstdc++ and libgcc into the Linux program" ON)
+if(NOT WIN32 AND GLYPHRIG_STATIC_RUNTIME)
+  target_link_options(glyphrig PRIVATE -static-libstdc++ -static-libgcc)
 endif()
 
 # The users' README of this system; the repository's README is for developers.

@@ -25,6 +25,8 @@ glyphrig_test_packages=(
   # Typing in other languages: the locales the program runs in under Wine, a terminal to type
   # into, and Python for the check of the code page tables
   locales tmux python3
+  # a minimal Debian root to run the unpacked Linux archive in
+  debootstrap
 )
 
 # The locales whose consoles the typing checks run glyphrig.exe on: Western

@@ -87,7 +87,9 @@ std::vector<std::string> with_arguments(std::vector<std::string> head,
 // A .bat script runs as the .sh script beside it. A tool runs from its path
 // in the working tree, with or without its .exe, or as ImageMagick 7's magick
 // beside it; failing that, the system's tool of the same name, or the
-// system's magick.
+// system's magick. Where ImageMagick 7's magick is there, convert and
+// composite beside it are its legacy names, and convert warns on every call
+// that it is deprecated: magick goes first.
 std::variant<launch, not_found> resolve(const std::vector<std::string>& words) {
   const std::string& program = words.front();
   if (ends_with(program, ".bat")) {
@@ -112,20 +114,21 @@ std::variant<launch, not_found> resolve(const std::vector<std::string>& words) {
   };
 
   if (program.find('/') != std::string::npos) {
-    for (const std::string& local : {program, stem}) {
-      if (is_executable_file(local)) return launch{local, with_arguments({local}, words)};
-    }
     const std::string folder = stem.substr(0, stem.size() - tool.size());
     for (const std::string& magick : {folder + "magick.exe", folder + "magick"}) {
       if (image_tool && is_executable_file(magick)) return as_magick(magick);
     }
+    for (const std::string& local : {program, stem}) {
+      if (is_executable_file(local)) return launch{local, with_arguments({local}, words)};
+    }
   }
 
-  if (auto found = find_on_path(tool)) return launch{*found, with_arguments({tool}, words)};
   if (image_tool) {
     if (auto magick = find_on_path("magick")) return as_magick(*magick);
-    return not_found{stem, "install ImageMagick (Debian: apt-get install imagemagick)"};
   }
+  if (auto found = find_on_path(tool)) return launch{*found, with_arguments({tool}, words)};
+  if (image_tool)
+    return not_found{stem, "install ImageMagick (Debian: apt-get install imagemagick)"};
   return not_found{stem, "it is neither in the working tree nor on PATH"};
 }
 

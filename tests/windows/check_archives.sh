@@ -19,10 +19,12 @@ fonts=(normal large menu street car)
 licences=(fonts-bebas-neue fonts-dejavu-core fonts-dejavu-extra fonts-league-spartan
   fonts-opendin fonts-roadgeek)
 
-# ImageMagick's tools and the licences they need, in the Windows archive only.
-windows_only=(imagemagick/convert.exe imagemagick/composite.exe
-  licenses/{ImageMagick-LICENSE,ImageMagick-NOTICE,libpng-LICENSE,zlib-LICENSE}.txt
-  licenses/{imagemagick,libpng1.6,zlib,mingw-w64}-copyright.txt)
+# ImageMagick's tools and the licences they need: each archive has its own
+# system's tools.
+imagemagick_licences=(licenses/{ImageMagick-LICENSE,ImageMagick-NOTICE,libpng-LICENSE,zlib-LICENSE}.txt
+  licenses/{imagemagick,libpng1.6,zlib}-copyright.txt)
+windows_only=(imagemagick/convert.exe imagemagick/composite.exe licenses/mingw-w64-copyright.txt)
+linux_only=(imagemagick/{convert,composite} imagemagick/{colors,english,policy}.xml)
 
 # check_listing NAME LISTING TOP PROGRAM CLEAN_UP OTHER_CLEAN_UP [MORE_FILES...]
 check_listing() {
@@ -49,7 +51,7 @@ check_listing() {
 listing=$(unzip -Z1 "$zip")
 top=$(basename "$zip" .zip)
 check_listing "zip" "$listing" "$top" glyphrig.exe remove_temp.bat remove_temp.sh \
-  "${windows_only[@]}"
+  "${windows_only[@]}" "${imagemagick_licences[@]}"
 unzip -q "$zip" -d "$scratch/windows"
 folder=$scratch/windows/$top
 expect_eq "zip: the clean-up script keeps CR LF line ends" \
@@ -61,10 +63,11 @@ expect_eq "zip: unpacked, glyphrig.exe runs to its end" "$status $(tail -n 1 <<<
   $'0 done\r'
 expect "zip: unpacked, glyphrig.exe ran the tools" test -s "$folder/calls.log"
 
-# The Linux archive, run with the system's ImageMagick.
+# The Linux archive, run with the ImageMagick it ships.
 listing=$(tar -tzf "$tgz" | sed 's|/$||')
 top=$(basename "$tgz" .tar.gz)
-check_listing "tar.gz" "$listing" "$top" glyphrig remove_temp.sh remove_temp.bat
+check_listing "tar.gz" "$listing" "$top" glyphrig remove_temp.sh remove_temp.bat \
+  "${linux_only[@]}" "${imagemagick_licences[@]}"
 expect_eq "tar.gz: has no Windows tools or their licences" \
   "$(grep -xF -f <(printf "$top/%s\n" "${windows_only[@]}") <<<"$listing" || true)" ""
 tar -xzf "$tgz" -C "$scratch"

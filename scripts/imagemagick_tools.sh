@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
-# Builds ImageMagick 6's convert.exe and composite.exe for 64-bit Windows from
-# Debian 12's own sources of ImageMagick, libpng and zlib, with Debian's
-# mingw-w64: static, Q16 without HDRI (as Debian's own build), no modules, no
-# OpenMP, PNG and zlib only, Debian's colors.xml, english.xml and policy.xml
-# inside each program as resources. Copies the two programs, the licences they
-# need and a README that names the source versions into OUT_DIR.
-#   scripts/imagemagick_windows.sh OUT_DIR
-# OUT_DIR gets convert.exe, composite.exe, README.txt (from
-# imagemagick_windows.README.txt) and licenses/.
+# Builds ImageMagick 6's convert and composite for the release archive of one
+# system from Debian 12's own sources of ImageMagick, libpng and zlib, with
+# Debian's patches and one of ours: Q16 without HDRI (as Debian's own build),
+# no modules, no OpenMP, PNG and zlib only, with Debian's colors.xml,
+# english.xml and policy.xml. Copies the two programs, the licences they need
+# and a README that names the source versions into OUT_DIR.
+#   scripts/imagemagick_tools.sh TARGET OUT_DIR
+# TARGET is one of:
+#   windows  convert.exe and composite.exe for 64-bit Windows, by Debian's
+#            mingw-w64: static, the three files inside each program as
+#            resources;
+#   linux    convert and composite for this machine's Linux, by its gcc: all
+#            but glibc linked in, the three files beside them in OUT_DIR,
+#            where the programs look for them as imagemagick/ of the working
+#            directory (Glyphrig starts them in its folder).
+# OUT_DIR gets the programs, README.txt (from imagemagick_tools.README-TARGET.txt)
+# and licenses/.
 #
 # The sources (with their sha256) and the built programs are kept in
 # $GLYPHRIG_CACHE (default: ${XDG_CACHE_HOME:-~/.cache}/glyphrig), outside the
@@ -18,21 +26,41 @@
 # GLYPHRIG_IMAGEMAGICK_REFRESH=1 looks for newer ones again.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-patch_file=$here/imagemagick_windows.patch
-out=$(mkdir -p "$1" && cd "$1" && pwd)
+patch_file=$here/imagemagick_tools.patch
+target=${1:-}
+out=$(mkdir -p "$2" && cd "$2" && pwd)
 cache=${GLYPHRIG_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glyphrig}
-host=x86_64-w64-mingw32
 packages=(imagemagick libpng1.6 zlib)
 
-say() { echo "imagemagick_windows: $*" >&2; }
+say() { echo "imagemagick_tools $target: $*" >&2; }
 die() {
   say "$*"
   exit 1
 }
 
+# What differs between the systems: the compilers, the programs' suffix and
+# where the configuration files go.
+case $target in
+windows)
+  host=x86_64-w64-mingw32
+  exe=.exe
+  configure_host=("--host=$host")
+  # zlib's configure takes the cross compiler from CHOST.
+  export CHOST=$host CC=$host-gcc-posix AR=$host-ar RANLIB=$host-ranlib RC=$host-windres
+  strip=$host-strip
+  ;;
+linux)
+  exe=
+  configure_host=()
+  export CC=gcc AR=ar RANLIB=ranlib
+  strip="strip"
+  ;;
+*) die "the target is windows or linux, not '$target'" ;;
+esac
+
 mkdir -p "$cache/sources"
 # One build at a time per cache: a second caller waits and then finds the result.
-exec 9>"$cache/imagemagick-windows.lock"
+exec 9>"$cache/imagemagick-$target.lock"
 flock 9
 
 # --- Sources ---------------------------------------------------------------
@@ -111,13 +139,14 @@ done
 
 key=$(
   for package in "${packages[@]}"; do echo "$package ${version[$package]}"; done
+  echo "$target"
   cat "$0" "$patch_file"
 )
 key=$(sha256sum <<<"$key" | cut -c1-16)
-built=$cache/imagemagick-windows/${version[imagemagick]}-$key
+built=$cache/imagemagick-$target/${version[imagemagick]}-$key
 
 if [ ! -f "$built/done" ]; then
-  say "building ImageMagick ${version[imagemagick]} for Windows (a few minutes)"
+  say "building ImageMagick ${version[imagemagick]} (a few minutes)"
   started=$(date +%s)
   work=$(mktemp -d "${TMPDIR:-/tmp}/glyphrig-imagemagick.XXXXXX")
   prefix=$work/prefix
@@ -127,13 +156,13 @@ if [ ! -f "$built/done" ]; then
     (cd "$work" && dpkg-source --no-check -x "$dsc" "$package" >/dev/null)
     tree[$package]=$work/$package
   done
-  # Windows-only code that Debian never compiles; after Debian's own patches.
+  # Windows-only code that Debian never compiles; after Debian's own patches,
+  # on every system, so that all build the same sources.
   patch -s -d "${tree[imagemagick]}" -p1 <"$patch_file"
 
   # The date of Debian's last change, so that the same sources give the same files.
   SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "${tree[imagemagick]}/debian/changelog" -STimestamp)
   export SOURCE_DATE_EPOCH
-  export CC=$host-gcc-posix AR=$host-ar RANLIB=$host-ranlib RC=$host-windres
   export CFLAGS="-O2 -ffile-prefix-map=$work=/build"
   export CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib"
   export PKG_CONFIG=pkg-config PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig PKG_CONFIG_PATH=
@@ -141,30 +170,50 @@ if [ ! -f "$built/done" ]; then
 
   # libtool looks for file(1) as if it were one of the cross tools.
   export FILECMD=file
-  jobs=$(nproc)
 
-  # The resources: without them every colour name fails with
-  # UnableToOpenConfigureFile and no resource limit holds. ImageMagick 6 on
-  # Windows falls back to resources of the program itself.
+  # Without the configuration files every colour name fails with
+  # UnableToOpenConfigureFile and no resource limit holds.
   config=${tree[imagemagick]}/config
-  printf '%s IMAGEMAGICK "%s"\n' colors.xml "$config/colors.xml" english.xml \
-    "$config/english.xml" policy.xml "$config/policy.xml" >"$work/config.rc"
+  case $target in
+  windows)
+    # ImageMagick 6 on Windows falls back to resources of the program itself.
+    printf '%s IMAGEMAGICK "%s"\n' colors.xml "$config/colors.xml" english.xml \
+      "$config/english.xml" policy.xml "$config/policy.xml" >"$work/config.rc"
+    $RC "$work/config.rc" -O coff -o "$work/config.o"
+    # -lws2_32 only at link time: given to configure it makes
+    # distribute-cache.c take the POSIX sockets, which mingw lacks. libtool
+    # drops a bare -static; -all-static links everything in.
+    tool_ldflags="-all-static -L$prefix/lib -Wl,--no-insert-timestamp"
+    tool_libs="$work/config.o -lws2_32"
+    ;;
+  linux)
+    # The search path of the configuration files is a relative one, the
+    # working directory's imagemagick/, instead of the prefix's etc/: the
+    # programs then read the files beside them wherever the archive is
+    # unpacked, and never those of an ImageMagick the system has. The
+    # prefix is one that no system has. Static glibc would need the
+    # system's own NSS libraries at run time all the same, so glibc stays
+    # shared; everything else is linked in, as only static libraries are
+    # there to link.
+    CFLAGS="$CFLAGS -DMAGICKCORE_CONFIGURE_PATH='\"imagemagick/\"'"
+    tool_ldflags="-L$prefix/lib"
+    tool_libs=
+    ;;
+  esac
 
   # zlib and libpng into $prefix, then ImageMagick: its libraries, then the
-  # two programs alone with the resources. -lws2_32 only at link time: given
-  # to configure it makes distribute-cache.c take the POSIX sockets, which
-  # mingw lacks. libtool drops a bare -static; -all-static links everything in.
+  # two programs alone.
   (
     cd "${tree[zlib]}" &&
-    CHOST=$host ./configure --static --prefix="$prefix" &&
+    ./configure --static --prefix="$prefix" &&
     make -j"$jobs" libz.a &&
     make install &&
     cd "${tree[libpng1.6]}" &&
-    ./configure --host=$host --prefix="$prefix" --disable-shared --enable-static &&
+    ./configure "${configure_host[@]}" --prefix="$prefix" --disable-shared --enable-static &&
     make -j"$jobs" &&
     make install &&
     cd "${tree[imagemagick]}" &&
-    ./configure --host=$host --prefix=/usr/local \
+    ./configure "${configure_host[@]}" --prefix=/opt/glyphrig-imagemagick \
       --disable-shared --enable-static --without-modules --with-quantum-depth=16 \
       --disable-hdri --disable-openmp --disable-opencl --disable-docs \
       --without-gcc-arch --without-magick-plus-plus \
@@ -175,10 +224,9 @@ if [ ! -f "$built/done" ]; then
       --without-openexr --without-openjp2 --without-pango --without-raqm --without-raw \
       --without-rsvg --without-tiff --without-webp --without-wmf --without-xml \
       --without-zstd &&
-    $RC "$work/config.rc" -O coff -o "$work/config.o" &&
     make -j"$jobs" magick/libMagickCore-6.Q16.la wand/libMagickWand-6.Q16.la &&
-    make -j"$jobs" LDFLAGS="-all-static -L$prefix/lib -Wl,--no-insert-timestamp" \
-      LIBS="$work/config.o -lws2_32" utilities/convert.exe utilities/composite.exe
+    make -j"$jobs" LDFLAGS="$tool_ldflags" LIBS="$tool_libs" \
+      "utilities/convert$exe" "utilities/composite$exe"
   ) >"$work/build.log" 2>&1 || {
     tail -n 40 "$work/build.log" >&2
     die "the build failed; its files and build.log are in $work"
@@ -187,8 +235,11 @@ if [ ! -f "$built/done" ]; then
   rm -rf "$built.tmp"
   mkdir -p "$built.tmp/licenses"
   for tool in convert composite; do
-    $host-strip -o "$built.tmp/$tool.exe" "${tree[imagemagick]}/utilities/$tool.exe"
+    $strip -o "$built.tmp/$tool$exe" "${tree[imagemagick]}/utilities/$tool$exe"
   done
+  if [ "$target" = linux ]; then
+    cp "$config"/{colors,english,policy}.xml "$built.tmp/"
+  fi
   licences=$built.tmp/licenses
   cp "${tree[imagemagick]}/LICENSE" "$licences/ImageMagick-LICENSE.txt"
   cp "${tree[imagemagick]}/NOTICE" "$licences/ImageMagick-NOTICE.txt"
@@ -197,8 +248,10 @@ if [ ! -f "$built/done" ]; then
   cp "${tree[libpng1.6]}/debian/copyright" "$licences/libpng1.6-copyright.txt"
   cp "${tree[zlib]}/LICENSE" "$licences/zlib-LICENSE.txt"
   cp "${tree[zlib]}/debian/copyright" "$licences/zlib-copyright.txt"
-  # winpthreads and the C runtime's start-up code are linked in.
-  cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$licences/mingw-w64-copyright.txt"
+  if [ "$target" = windows ]; then
+    # winpthreads and the C runtime's start-up code are linked in.
+    cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$licences/mingw-w64-copyright.txt"
+  fi
   touch "$built.tmp/done"
   rm -rf "$built"
   mv "$built.tmp" "$built"
@@ -206,10 +259,12 @@ if [ ! -f "$built/done" ]; then
   say "built in $(($(date +%s) - started)) s: $built"
 fi
 
-cp "$built"/convert.exe "$built"/composite.exe "$out/"
-# Windows line ends, for Notepad.
+cp "$built/convert$exe" "$built/composite$exe" "$out/"
+[ "$target" = windows ] || cp "$built"/*.xml "$out/"
+line_end=
+[ "$target" = windows ] && line_end='\r' # for Notepad
 sed -e "s/@IMAGEMAGICK@/${version[imagemagick]}/" -e "s/@LIBPNG@/${version[libpng1.6]}/" \
-  -e "s/@ZLIB@/${version[zlib]}/" -e 's/$/\r/' "$here/imagemagick_windows.README.txt" \
+  -e "s/@ZLIB@/${version[zlib]}/" -e "s/\$/$line_end/" "$here/imagemagick_tools.README-$target.txt" \
   >"$out/README.txt"
 rm -rf "$out/licenses"
 cp -r "$built/licenses" "$out/"

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Times the ImageMagick that the Linux archive ships (build/imagemagick/, the
+# static convert and composite) against Debian's own (/usr/bin/convert and
+# /usr/bin/composite, shared libraries and all its modules): one convert call,
+# and a whole run of each kind as bench/whole_runs.sh times it, from the line
+# "Working..." to the line "done". Prints one table. Build first:
+#   cmake --preset default && cmake --build --preset default
+# Usage: bench/tool_startup.sh [ROUNDS]    (default 60, about a minute)
+#
+# Both sides run in copies of build/tree, one with the shipped tools in its
+# imagemagick/, one with that folder empty and PATH holding Debian's tools
+# alone; each round runs everything both ways, the order alternating.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+rounds=${1:-60}
+timer=$PWD/build/bench/run_timer
+for need in build/tree/glyphrig build/imagemagick/convert "$timer"; do
+  if [ ! -e "$need" ]; then
+    echo "tool_startup: $need is not built; run: cmake --preset default && cmake --build --preset default" >&2
+    exit 1
+  fi
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/bin" "$work/answers"
+for link in convert=/usr/bin/convert composite=/usr/bin/composite rm=/bin/rm dirname=/usr/bin/dirname; do
+  ln -s "${link#*=}" "$work/bin/${link%%=*}"
+done
+cp -r build/tree "$work/debian"
+cp -r build/tree "$work/shipped"
+cp build/imagemagick/{convert,composite,*.xml} "$work/shipped/imagemagick/"
+
+kinds=(large_tinted normal_untinted menu_typed_code street_sign plate_fixed plate_fitted)
+printf '1\n10\nWasted! Press fire to retry\n' >"$work/answers/large_tinted"
+printf '0\n0\nMeet me at the docks at nine\n' >"$work/answers/normal_untinted"
+printf '2\n8\n#33cc99\nStart New Game\n' >"$work/answers/menu_typed_code"
+printf '3\nHarbour Road\n' >"$work/answers/street_sign"
+printf '4\nGR 2026 AB\nn\n' >"$work/answers/plate_fixed"
+printf '4\nGlyphrig 2026\ny\n' >"$work/answers/plate_fitted"
+
+# time_one WHAT SIDE: microseconds of one convert call or one whole run.
+time_one() {
+  local tree=$work/$2
+  if [ "$1" = one_call ]; then
+    local convert=convert
+    [ "$2" = debian ] || convert=imagemagick/convert
+    (cd "$tree" && PATH=$work/bin "$timer" /dev/null /bin/sh -c \
+      "echo Working...; $convert alphabet/normal/72.png +append +repage result.png; echo done")
+  else
+    (cd "$tree" && PATH=$work/bin "$timer" "$work/answers/$1" ./glyphrig)
+  fi
+}
+
+whats=(one_call "${kinds[@]}")
+for what in "${whats[@]}"; do time_one "$what" debian >/dev/null && time_one "$what" shipped >/dev/null; done
+echo "Timing $rounds rounds of ${#whats[@]} measurements, each way..." >&2
+: >"$work/times"
+for ((round = 1; round <= rounds; round++)); do
+  for what in "${whats[@]}"; do
+    if ((round % 2)); then
+      debian=$(time_one "$what" debian)
+      shipped=$(time_one "$what" shipped)
+    else
+      shipped=$(time_one "$what" shipped)
+      debian=$(time_one "$what" debian)
+    fi
+    echo "$what $debian $shipped" >>"$work/times"
+  done
+done
+
+# median_and_noise: for a column of numbers, the median and half the width
+# of its 95% interval (1.58 IQR / sqrt(n)).
+median_and_noise() {
+  sort -g | awk '{ v[NR] = $1 } END {
+    m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+    print m, 1.58 * (v[int(3 * NR / 4) + 1] - v[int(NR / 4) + 1]) / sqrt(NR) }'
+}
+column() { awk -v k="$1" "\$1 == k { print $2 }" "$work/times" | median_and_noise; }
+
+echo
+echo "$(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores, $(. /etc/os-release && echo "$PRETTY_NAME")"
+echo "Debian's $(/usr/bin/convert -version | sed -n 's/^Version: \(ImageMagick [^ ]* [^ ]*\).*/\1/p')" \
+  "against the shipped $("$work/shipped/imagemagick/convert" -version |
+    sed -n 's/^Version: \(ImageMagick [^ ]* [^ ]*\).*/\1/p'), $rounds rounds"
+echo "(times: medians; ratio: the median of each round's shipped/Debian, and the half"
+echo " width of its 95% interval)"
+printf '%-17s %12s %12s %8s %7s\n' "" Debian shipped ratio "+/-"
+for what in "${whats[@]}"; do
+  read -r debian _ < <(column "$what" '$2')
+  read -r shipped _ < <(column "$what" '$3')
+  read -r ratio noise < <(column "$what" '$3 / $2')
+  awk -v k="$what" -v d="$debian" -v s="$shipped" -v r="$ratio" -v n="$noise" \
+    'BEGIN { printf "%-17s %9.1f ms %9.1f ms %8.2f %7.2f\n", k, d / 1000, s / 1000, r, n }'
+done

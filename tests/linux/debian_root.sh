@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Makes a minimal Debian 12 root (debootstrap --variant=minbase, no
+# ImageMagick) from the mirror of the machine's own Debian sources, for
+# running the unpacked Linux archive with chroot; prints its path. It is
+# kept in $GLYPHRIG_CACHE (default: ${XDG_CACHE_HOME:-~/.cache}/glyphrig),
+# outside the clone, and reused: the checks only add a folder under its
+# /tmp and remove it again. Needs root.
+#   tests/linux/debian_root.sh
+set -euo pipefail
+cache=${GLYPHRIG_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glyphrig}
+suite=bookworm
+root=$cache/debian-root/$suite-minbase
+
+say() { echo "debian_root: $*" >&2; }
+
+mkdir -p "$cache/debian-root"
+exec 9>"$cache/debian-root.lock"
+flock 9
+if [ ! -f "$root.done" ]; then
+  [ "$(id -u)" -eq 0 ] || {
+    say "making $root needs root (debootstrap)"
+    exit 1
+  }
+  debian=/etc/apt/sources.list.d/debian.sources
+  mirror=$(sed -n 's/^URIs: *\([^ ]*\).*/\1/p' "$debian" | head -n 1)
+  say "making a minimal Debian $suite root from $mirror (a few minutes)"
+  started=$(date +%s)
+  rm -rf "$root"
+  debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.log" 2>&1 || {
+    tail -n 20 "$root.log" >&2
+    say "debootstrap failed; its log is $root.log"
+    exit 1
+  }
+  # Nothing is installed or updated there later: the package lists go.
+  rm -rf "$root"/var/cache/apt/archives/*.deb "$root"/var/lib/apt/lists/*_Packages
+  touch "$root.done"
+  say "made in $(($(date +%s) - started)) s"
+fi
+echo "$root"
