@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -15,6 +14,7 @@
 #include "command_shapes.h"
 #include "dialogue/run_flow.h"
 #include "scratch_tree.h"
+#include "stand_in_pictures.h"
 
 namespace {
 
@@ -61,8 +61,8 @@ checked_run run_checked(std::string_view input) {
     if (!is_program_command(command)) fail("a command of no known shape", command);
     if (command != "cls") run.drew = true;
     if (command.ends_with(" +append +repage result.png")) run.stripped = true;
-    // The tools would have written the picture the later steps look for.
-    if (command.ends_with(" result.png")) std::ofstream("result.png");
+    // The tools draw the pictures the run checks, of their sizes.
+    draw_as_image_tools(command);
     return true;
   };
   run.status = glyphrig::run_glyphrig(in, out, record, [](std::chrono::milliseconds) {});
@@ -92,11 +92,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (run.status == 0 && !run.output.ends_with("done\n")) {
     fail("a finished run not ending in", "done");
   }
-  // With every tool at hand and every picture made, a run ends with status 1
-  // only when its input ended early, or when it refused a plate too wide.
+  // With every tool at hand, a run that drew ends with status 1 only when it
+  // refused a plate too wide, or when its line had nothing to draw (empty, or
+  // only characters without a picture): then no picture is left.
   const bool refused = run.output.find("Please retry with shorter text!") != std::string::npos;
-  if (run.status == 1 && run.drew && !refused) {
-    fail("input ended early, yet the run drew", "a command ran");
+  std::error_code ignored;
+  const bool no_picture =
+      !run.output.ends_with("done\n") && !std::filesystem::exists("result.png", ignored);
+  if (run.status == 1 && run.drew && !refused && !no_picture) {
+    fail("a run that drew ended with 1, yet", "it neither refused nor left no picture");
   }
   if (run.status != 0 && run.status != 1) {
     fail("an exit status other than 0 or 1", std::to_string(run.status));

@@ -57,6 +57,7 @@ tests/windows/check_archives.sh "build-windows/glyphrig-$version-win64.zip" \
   broken=1
 tests/windows/check_imagemagick_runs.sh "build-windows/glyphrig-$version-win64.zip" build/tree \
   "$im7" || broken=1
+tests/windows/check_fault_runs.sh "build-windows/glyphrig-$version-win64.zip" || broken=1
 wineserver -k || true
 check_time=$(seconds_since "$step")
 

@@ -6,6 +6,9 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "glyphs/plate_width_table.h"
+#include "stand_in_pictures.h"
+
 namespace fs = std::filesystem;
 
 scratch_dir::scratch_dir() {
@@ -46,21 +49,39 @@ current_dir_in::current_dir_in(const fs::path& path) : previous_(fs::current_pat
 current_dir_in::~current_dir_in() { fs::current_path(previous_); }
 
 void lay_out_bare_tree(const fs::path& root) {
-  for (const char* font : {"normal", "large", "menu", "street", "car"}) {
+  constexpr int kHeight = 4;
+  // Every byte of the screen and street fonts, one to three pixels wide.
+  const std::string glyphs[] = {blank_png(1, kHeight), blank_png(2, kHeight),
+                                blank_png(3, kHeight)};
+  for (const char* font : {"normal", "large", "menu", "street"}) {
     fs::create_directories(root / "alphabet" / font);
+    for (int byte = 0; byte < 256; ++byte) {
+      std::ofstream(root / "alphabet" / font / (std::to_string(byte) + ".png"), std::ios::binary)
+          << glyphs[byte % 3];
+    }
   }
-  for (const char* background :
-       {"street/background_street.png", "car/background_car.png", "car/background_left.png",
-        "car/background_middle.png", "car/background_right.png"}) {
-    std::ofstream(root / "alphabet" / background);
+  // The plate font as the real one: only the bytes of the width table, that wide.
+  fs::create_directories(root / "alphabet/car");
+  for (int byte = 0; byte < 256; ++byte) {
+    if (const int32_t width = glyphrig::plate_width_table[byte]) {
+      std::ofstream(root / "alphabet/car" / (std::to_string(byte) + ".png"), std::ios::binary)
+          << blank_png(width, kHeight);
+    }
+  }
+  // The plate's end pieces wider than 101 pixels and its middle wider than 113.
+  const std::pair<const char*, int> backgrounds[] = {{"street/background_street.png", 60},
+                                                     {"car/background_car.png", 70},
+                                                     {"car/background_left.png", 110},
+                                                     {"car/background_middle.png", 120},
+                                                     {"car/background_right.png", 110}};
+  for (const auto& [background, width] : backgrounds) {
+    std::ofstream(root / "alphabet" / background, std::ios::binary) << blank_png(width, kHeight);
   }
 }
 
-std::string recording_tool(std::string_view name) {
-  return "#!/bin/sh\n{ printf '%s' '" + std::string(name) +
-         "'; for a in \"$@\"; do printf ' [%s]' \"$a\"; done; printf '\\n'; } >> calls.log\n"
-         "for a in \"$@\"; do last=$a; done\n"
-         "case $last in *.png) : > \"$last\" ;; esac\n";
+std::string recording_tool(std::string_view name, std::string_view before) {
+  return "#!/bin/sh\n" + std::string(before) + "exec '" GLYPHRIG_STAND_IN_TOOL "' '" +
+         std::string(name) + "' \"$@\"\n";
 }
 
 void lay_out_recording_tree(const scratch_dir& dir) {

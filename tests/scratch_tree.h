@@ -37,16 +37,19 @@ class current_dir_in {
   std::filesystem::path previous_;
 };
 
-// Lays out below `root` the glyph folders and backgrounds that a run looks
-// for before it draws, all of them empty: enough for runs whose tools only
-// record their command lines and never open a picture.
+// Lays out below `root` the glyph folders and backgrounds that a run reads,
+// as small blank pictures (stand_in_pictures.h): a picture for every byte of
+// the screen and street fonts, and for the plate font's bytes as wide as the
+// plate width table says. Enough for runs whose tools only record their
+// command lines and make pictures of the right sizes.
 void lay_out_bare_tree(const std::filesystem::path& root);
 
-// A shell script that stands in for a tool: it appends one line to calls.log
-// in the working directory, the given name followed by each argument it got
-// in brackets, and writes an empty file at its last argument when that names
-// a picture, as the tool would write its output.
-std::string recording_tool(std::string_view name);
+// A shell script that stands in for a tool: the stand-in tool program
+// (stand_in_tool.cpp) appends one line to calls.log in the working directory,
+// the given name followed by each argument it got in brackets, and writes the
+// picture that the tool would write, of its size. The shell lines `before`
+// run first.
+std::string recording_tool(std::string_view name, std::string_view before = {});
 
 // A bare tree whose image tools and clean-up script are recording tools.
 void lay_out_recording_tree(const scratch_dir& dir);

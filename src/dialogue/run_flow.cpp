@@ -15,7 +15,9 @@
 #include "dialogue/plate_questions.h"
 #include "glyphs/code_page_850.h"
 #include "glyphs/glyph_pass.h"
+#include "imaging/folder_lock.h"
 #include "imaging/image_commands.h"
+#include "imaging/picture_checks.h"
 #include "imaging/working_tree.h"
 #include "request/render_request.h"
 
@@ -46,9 +48,10 @@ void remove_old_result() {
   std::filesystem::remove(std::filesystem::path(kResultPicture), ignored);
 }
 
-bool picture_made() {
-  std::error_code ignored;
-  return std::filesystem::exists(std::filesystem::path(kResultPicture), ignored);
+// The clean-up script; then the next run in this folder may go on.
+void clean_up(const command_runner& run_command, folder_lock& lock) {
+  run_command(std::string(kCleanUpScript));
+  lock.release();
 }
 
 // Nothing more can be drawn, or what was drawn is not the picture asked for:
@@ -56,9 +59,9 @@ bool picture_made() {
 // last line on the screen for a moment, and does not say "done". Where the
 // command layer or the image tool failed, they have said why already.
 int no_picture(std::ostream& out, const command_runner& run_command, const pause_function& pause,
-               std::string_view reason = {}) {
+               folder_lock& lock, std::string_view reason = {}) {
   remove_old_result();
-  run_command(std::string(kCleanUpScript));
+  clean_up(run_command, lock);
   if (!reason.empty()) out << reason << '\n';
   out.flush();
   pause(3000ms);
@@ -83,10 +86,12 @@ void tell(std::ostream& out, const std::optional<std::string>& line) {
 
 int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_command,
                  const pause_function& pause) {
-  // 0. Started outside its working tree the program could draw nothing: it
-  //    says so before it asks anything.
-  if (const auto elsewhere = not_a_working_tree()) {
-    out << *elsewhere << '\n' << std::flush;
+  // 0. Started outside its working tree, or in one that it cannot write, the
+  //    program could draw nothing: it says so before it asks anything.
+  auto cannot_draw = not_a_working_tree();
+  if (!cannot_draw) cannot_draw = cannot_write_here();
+  if (cannot_draw) {
+    out << *cannot_draw << '\n' << std::flush;
     return 1;
   }
   render_request request;
@@ -112,10 +117,12 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   out << "Working...\n" << std::flush;
   end_block(out);
 
-  // 5. The tree must hold what this run reads; the old picture goes either way.
+  // 5. One run at a time in this folder, from here to the clean-up. The tree
+  //    must hold what this run reads; the old picture goes either way.
+  folder_lock lock;
   remove_old_result();
   if (const auto missing = missing_tree_part(request)) {
-    return no_picture(out, run_command, pause, *missing);
+    return no_picture(out, run_command, pause, lock, *missing);
   }
 
   // 6. The typed line in the code page that names the glyphs: a character it
@@ -126,17 +133,20 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   const glyph_pass_result pass = glyph_pass(request);
   tell(out, replacement_note(text.replaced));
   tell_left_out(out, text.bytes, pass.without_picture);
-  if (!run_command(strip_command(pass.glyph_list))) return no_picture(out, run_command, pause);
-  if (!picture_made()) {
-    remove_unjoined_pictures(request.text_line.size());
+  if (!run_command(strip_command(pass.glyph_list))) {
+    return no_picture(out, run_command, pause, lock);
+  }
+  if (const auto fault = strip_fault(request)) {
     return no_picture(
-        out, run_command, pause,
-        request.text_line.empty() ? "The text line was empty: there is nothing to draw." : "");
+        out, run_command, pause, lock,
+        request.text_line.empty() ? "The text line was empty: there is nothing to draw." : *fault);
   }
 
   // 7. The tint or the street sign.
-  if (const auto command = tint_or_sign_command(request); command && !run_command(*command)) {
-    return no_picture(out, run_command, pause);
+  if (const auto command = tint_or_sign_command(request)) {
+    if (const auto fault = run_finishing_command(run_command, *command)) {
+      return no_picture(out, run_command, pause, lock, *fault);
+    }
   }
 
   // 8. The plate background. A plate too wide is refused, and the run says
@@ -145,7 +155,9 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   if (request.font_kind == font_kind::car) {
     const plate_plan plan = plate_commands(request.auto_adjust, pass.text_width);
     for (const std::string& command : plan.commands) {
-      if (!run_command(command)) return no_picture(out, run_command, pause);
+      if (const auto fault = run_finishing_command(run_command, command)) {
+        return no_picture(out, run_command, pause, lock, *fault);
+      }
     }
     if (plan.refused) {
       out << kPlateRefusal << '\n' << std::flush;
@@ -155,7 +167,7 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   }
 
   // 9. Clean up and say so.
-  run_command(std::string(kCleanUpScript));
+  clean_up(run_command, lock);
   out << "done\n" << std::flush;
   pause(900ms);
   return refused ? 1 : 0;

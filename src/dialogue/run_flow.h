@@ -14,9 +14,11 @@ using pause_function = std::function<void(std::chrono::milliseconds)>;
 
 // One whole run: the questions on `in` and `out`, then the commands that make
 // result.png. Returns the exit status: 0 after "done" with the picture asked
-// for; 1 when the working directory is no working tree or standard input
-// ended before every question was answered (nothing is run then), when no
-// picture could be made, or when a plate was refused as too wide.
+// for; 1 when the working directory is no working tree or cannot be written,
+// or standard input ended before every question was answered (nothing is run
+// then), when no whole picture could be made, or when a plate was refused as
+// too wide. Runs in one folder take turns from the removal of the old picture
+// to the clean-up (folder_lock.h).
 int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_command,
                  const pause_function& pause);
 

@@ -10,6 +10,7 @@
 
 #include "scratch_tree.h"
 #include "screens.h"
+#include "stand_in_pictures.h"
 
 namespace glyphrig {
 namespace {
@@ -37,8 +38,8 @@ run_record run(const std::string& input) {
   const command_runner runner = [&](const std::string& command) {
     record.commands.push_back(command);
     record.command_offsets.push_back(out.str().size());
-    // The tools write their output; the run checks that the strip made one.
-    if (command.ends_with(" result.png")) std::ofstream("result.png") << "a picture";
+    // The tools draw their pictures, of the sizes the run checks.
+    draw_as_image_tools(command);
     return true;
   };
   const pause_function pause = [&](std::chrono::milliseconds ms) {
@@ -113,11 +114,12 @@ TEST_F(RunFlow, WholeDialoguesWriteTheirScreensAndRunTheirCommands) {
        "1 2\nx\n",
        kColourScreen + kTextPrompt + kWorking + kDone,
        {"cls", "cls", strip(glyphs("large", {88})), kTint + "white result.png", kCleanUp}},
-      {"retries at both menus, blank line at the colour prompt",
+      {"retries at both menus, blank line at the colour prompt, an empty text line",
        "7\n-1\nabc\n99999999999\n7 2\n2\n\n19\n18\n\n",
        kRetry + kRetry + kRetry + kRetry + kRetry + kColourScreen + kRetry + kTextPrompt +
-           kWorking + kDone,
-       {"cls", "cls", strip(""), kTint + "#7a8c8f result.png", kCleanUp}},
+           kWorking + "The text line was empty: there is nothing to draw.\n",
+       {"cls", "cls", strip(""), kCleanUp},
+       1},
       {"street sign after a word on the font line",
        "3 hello\nMain st{\n",
        kTextPrompt + kWorking + kDone,
@@ -263,19 +265,30 @@ TEST_F(RunFlow, OnlyTheBackgroundsThatTheRunReadsMustBeThere) {
 
 TEST_F(RunFlow, AStepThatMakesNoPictureOrCannotStartEndsTheRunWithoutDone) {
   const std::string empty_line = "The text line was empty: there is nothing to draw.\n";
+  const std::string full = "ImageMagick could not write result.png: the disk may be full.\n";
+  // Each string names a command by a part of it.
   const struct {
     const char* name;
     std::string input;
-    bool tools_draw;           // the tools write the pictures they are asked for
+    std::string undrawn;       // the command whose tool draws nothing
     std::string cannot_start;  // the command whose tool cannot be started
+    std::string cut_short;     // the command whose picture comes out cut short
     std::string after_working;
     size_t commands_run;  // before the clean-up, the failing one included
   } cases[] = {
-      {"the join makes no picture", "4\nAB\ny\n", false, "", "", 2},
-      {"an empty line makes no picture", "1\n0\n\n", false, "", empty_line, 3},
-      {"no tool for the join", "1\n0\nA\n", true, "+append +repage result.png", "", 3},
-      {"no tool for the tint", "1\n5\nA\n", true, "+level-colors", "", 4},
-      {"no tool for a plate piece", "4\nAB\ny\n", true, "alphabet/left.png", "", 3},
+      {"the join makes no picture", "4\nAB\ny\n", "result.png", "", "", full, 2},
+      {"an empty line makes no picture", "1\n0\n\n", "", "", "", empty_line, 3},
+      {"no tool for the join", "1\n0\nA\n", "", "+append +repage result.png", "", "", 3},
+      {"no tool for the tint", "1\n5\nA\n", "", "+level-colors", "", "", 4},
+      {"no tool for a plate piece", "4\nAB\ny\n", "", "alphabet/left.png", "", "", 3},
+      {"the tint cut short", "1\n5\nA\n", "", "", "+level-colors", full, 4},
+      {"the sign not laid on its background", "3\nA\n", "background_street.png", "", "",
+       "ImageMagick could not finish result.png: it came out 3 x 4 pixels, not 60 x 4.\n", 3},
+      {"a plate piece cut short", "4\nAB\ny\n", "", "", "alphabet/right.png",
+       "ImageMagick could not write alphabet/right.png: the disk may be full.\n", 4},
+  };
+  const auto names = [](const std::string& command, const std::string& part) {
+    return !part.empty() && command.find(part) != std::string::npos;
   };
   for (const auto& c : cases) {
     std::ofstream("result.png") << "an earlier picture";
@@ -287,10 +300,12 @@ TEST_F(RunFlow, AStepThatMakesNoPictureOrCannotStartEndsTheRunWithoutDone) {
         in, out,
         [&](const std::string& command) {
           commands.push_back(command);
-          if (!c.cannot_start.empty() && command.find(c.cannot_start) != std::string::npos) {
-            return false;
+          if (names(command, c.cannot_start)) return false;
+          if (!names(command, c.undrawn)) draw_as_image_tools(command);
+          if (names(command, c.cut_short)) {
+            const std::string picture = command.substr(command.rfind(' ') + 1);
+            std::filesystem::resize_file(picture, std::filesystem::file_size(picture) / 2);
           }
-          if (c.tools_draw && command.ends_with(" result.png")) std::ofstream("result.png");
           return true;
         },
         [&](std::chrono::milliseconds ms) { pauses.push_back(static_cast<int>(ms.count())); });

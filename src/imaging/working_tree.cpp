@@ -1,8 +1,13 @@
 #include "imaging/working_tree.h"
 
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 #include <vector>
+
+#include "imaging/whole_png.h"
 
 namespace glyphrig {
 namespace {
@@ -25,6 +30,18 @@ std::string missing(std::string_view path, std::string_view what) {
          "imagemagick/.";
 }
 
+// Makes and removes a file of its own in the folder.
+bool can_write_in(const std::filesystem::path& folder) {
+  // A name that no other run starting at the same moment takes.
+  const auto stamp =
+      static_cast<std::uintmax_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+      reinterpret_cast<std::uintptr_t>(&folder);
+  const std::filesystem::path probe = folder / ("glyphrig-" + std::to_string(stamp) + ".tmp");
+  if (!std::ofstream(probe, std::ios::binary)) return false;
+  std::error_code error;
+  return std::filesystem::remove(probe, error);
+}
+
 }  // namespace
 
 std::optional<std::string> not_a_working_tree() {
@@ -32,6 +49,21 @@ std::optional<std::string> not_a_working_tree() {
   if (std::filesystem::is_directory("alphabet", error)) return std::nullopt;
   return "There is no alphabet/ folder here: start glyphrig in the folder unpacked from its "
          "archive, or in build/tree after a build.";
+}
+
+std::optional<std::string> cannot_write_here() {
+  constexpr std::string_view kOwnFolder =
+      ", so no picture can be made here: copy or unpack Glyphrig into a folder of your own.";
+  if (!can_write_in(".")) return "This folder cannot be written" + std::string(kOwnFolder);
+  if (!can_write_in("alphabet")) {
+    return "The alphabet/ folder cannot be written" + std::string(kOwnFolder);
+  }
+  return std::nullopt;
+}
+
+std::string damaged_tree_part(std::string_view path, std::string_view what) {
+  return "Damaged " + std::string(path) + " (" + std::string(what) +
+         ", not a whole PNG): unpack Glyphrig anew from its archive.";
 }
 
 std::optional<std::string> missing_tree_part(const render_request& request) {
@@ -44,18 +76,21 @@ std::optional<std::string> missing_tree_part(const render_request& request) {
     if (!std::filesystem::is_regular_file(background, error)) {
       return missing(background, "a background picture");
     }
+    if (!whole_png_size(background)) return damaged_tree_part(background, "a background picture");
   }
   return std::nullopt;
 }
 
-void remove_unjoined_pictures(size_t pictures) {
+bool remove_unjoined_pictures(size_t pictures) {
   const std::filesystem::path result(kResultPicture);
   const std::string stem = result.stem().string() + "-";
   const std::string extension = result.extension().string();
   std::error_code ignored;
+  bool any = false;
   for (size_t n = 0; n < pictures; ++n) {
-    std::filesystem::remove(stem + std::to_string(n) + extension, ignored);
+    any |= std::filesystem::remove(stem + std::to_string(n) + extension, ignored);
   }
+  return any;
 }
 
 }  // namespace glyphrig

@@ -27,19 +27,32 @@ inline constexpr std::string_view kPlateLeft = "alphabet/car/background_left.png
 inline constexpr std::string_view kPlateMiddle = "alphabet/car/background_middle.png";
 inline constexpr std::string_view kPlateRight = "alphabet/car/background_right.png";
 
+// The file that a run holds locked while it draws (folder_lock.h).
+inline constexpr std::string_view kRunLock = "alphabet/run.lock";
+
 // Whether the working directory is no working tree at all (it has no
 // alphabet folder); if so, the one line that says where to start glyphrig.
 std::optional<std::string> not_a_working_tree();
 
+// Whether the working directory or its alphabet folder cannot be written, as
+// under Program Files on Windows; if so, the one line that says so. Found out
+// by making and removing a file of our own: permission bits say nothing for
+// root, nor for Windows' access lists.
+std::optional<std::string> cannot_write_here();
+
 // Whether the working directory lacks a folder or a background that this
-// run's commands read; if so, the one line that says what is missing and how
-// to get it. The tools themselves are found, or missed, by the command layer.
+// run's commands read, or holds a background that is no whole PNG; if so, the
+// one line that says what is missing or damaged and how to get it. The tools
+// themselves are found, or missed, by the command layer.
 std::optional<std::string> missing_tree_part(const render_request& request);
+
+// The line that names a damaged picture of the tree, `what` saying which kind.
+std::string damaged_tree_part(std::string_view path, std::string_view what);
 
 // When ImageMagick cannot join the pictures it writes each one apart, as
 // result-0.png, result-1.png and so on; removes those of a line of
-// `pictures` glyphs.
-void remove_unjoined_pictures(size_t pictures);
+// `pictures` glyphs, and says whether there were any.
+bool remove_unjoined_pictures(size_t pictures);
 
 }  // namespace glyphrig
 

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Runs glyphrig.exe under Wine in scratch working trees whose image tools are
 # recording programs (convert.exe and composite.exe, built from
-# recording_tool.c) and whose clean-up script is the real one. Each dialogue
+# tests/stand_in_tool.cpp, which also draw blank pictures of the sizes the
+# real tools make) and whose clean-up script is the real one. Each dialogue
 # must give exactly the tool arguments of its command lines, Windows paths
 # and all, "done", its exit status, no stray file, and the same screens as the
 # Linux program given the same answers.
 #   check_wine_runs.sh glyphrig.exe STAND_INS_DIR ALPHABET_DIR CLEAN_UP_DIR LINUX_PROGRAM
-# CLEAN_UP_DIR holds remove_temp.bat and remove_temp.sh. Wine comes set up by
+# CLEAN_UP_DIR holds remove_temp.bat and remove_temp.sh; the native stand-in
+# tool, glyphrig_stand_in, is built beside LINUX_PROGRAM. Wine comes set up by
 # the caller (WINEPREFIX, WINEDEBUG).
 set -euo pipefail
 source "$(dirname "$0")/check_lib.sh"
@@ -15,21 +17,23 @@ stand_ins=$(realpath "$2")
 alphabet=$(realpath "$3")
 clean_up=$(realpath "$4")
 linux_program=$(realpath "$5")
+stand_in=$(dirname "$linux_program")/glyphrig_stand_in
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# lay_out_tree DIR: the folders and backgrounds that a run expects.
+# lay_out_tree DIR: the glyph pictures and backgrounds that a run reads (hard
+# links: a run only adds and removes files), and the file it locks.
 lay_out_tree() {
-  mkdir -p "$1"/imagemagick "$1"/alphabet/{normal,large,menu,street,car}
-  cp "$alphabet/street/background_street.png" "$1/alphabet/street/"
-  cp "$alphabet"/car/background_{car,left,middle,right}.png "$1/alphabet/car/"
+  mkdir -p "$1"/imagemagick "$1"/alphabet
+  cp -al "$alphabet"/{normal,large,menu,street,car} "$1/alphabet/"
+  cp "$clean_up/run.lock" "$1/alphabet/"
 }
 
 # run_case DIR INPUT_FILE: runs glyphrig.exe in a fresh tree DIR/tree with
 # the input on its standard input, and beside it the Linux program with the
 # same answers (LF line ends) in DIR/linux, whose tools only make the picture
-# they are asked for. Leaves DIR/{before,status,stdout,stderr,linux-stdout}.
+# they are asked for, of its size. Leaves DIR/{before,status,stdout,stderr,linux-stdout}.
 run_case() {
   local dir=$1 input=$2 tool
   rm -rf "$dir"
@@ -41,8 +45,7 @@ run_case() {
   lay_out_tree "$dir/linux"
   cp "$clean_up/remove_temp.sh" "$dir/linux/alphabet/"
   for tool in convert composite; do
-    printf '#!/bin/sh\nfor a; do last=$a; done\ncase $last in *.png) : >"$last";; esac\n' \
-      >"$dir/linux/imagemagick/$tool"
+    printf '#!/bin/sh\nexec %s %s "$@"\n' "$stand_in" "$tool" >"$dir/linux/imagemagick/$tool"
     chmod +x "$dir/linux/imagemagick/$tool"
   done
   sed 's/\r$//' "$input" >"$dir/linux-stdin"
@@ -62,12 +65,15 @@ names=()
 inputs=()
 expected_calls=()
 expected_status=()
+expected_last=()
 
-# dialogue NAME INPUT [STATUS] <<<EXPECTED_CALLS: a whole run that draws.
+# dialogue NAME INPUT [STATUS [LAST_LINE]] <<<EXPECTED_CALLS: a whole run that
+# draws, and says "done" unless another last line is given.
 dialogue() {
   names+=("$1")
   inputs+=("$2")
   expected_status+=("${3:-0}")
+  expected_last+=("${4:-done}")
   expected_calls+=("$(cat)")
 }
 
@@ -88,16 +94,19 @@ check_dialogue() {
   expect_eq "$name: exit status" "$(cat "$dir/status")" "${expected_status[$1]}"
   expect_eq "$name: the tools' arguments" "$calls" "${expected_calls[$1]}"
   expect_eq "$name: standard error" "$(cat "$dir/stderr")" ""
-  expect_eq "$name: ends with done" "$(tail -c 6 "$dir/stdout" | od -An -c | tr -s ' ')" \
-    " d o n e \r \n"
+  expect_eq "$name: the last line" "$(tail -n 1 "$dir/stdout")" "${expected_last[$1]}"$'\r'
+
   # The C runtime writes CR LF line ends, and real cmd.exe writes a form feed
   # for "cls" into a file (Wine's writes nothing). Apart from that the screens
   # are the Linux program's, byte for byte.
   expect_eq "$name: the screens are the Linux program's" \
     "$(sed 's/\r$//' "$dir/stdout" | tr -d '\f')" "$(cat "$dir/linux-stdout")"
-  # The clean-up script removed the plate pieces; nothing else was made.
+  # The clean-up script removed the plate pieces; nothing else was made, and
+  # no picture where there is no "done".
+  local made=./calls.log
+  [ "${expected_last[$1]}" != "done" ] || made+=$'\n'./result.png
   expect_eq "$name: files left in the working tree" "$(files_in "$dir/tree")" \
-    "$( (cat "$dir/before"; printf './calls.log\n./result.png\n') | sort)"
+    "$( (cat "$dir/before"; echo "$made") | sort)"
 }
 
 tint() {
@@ -119,7 +128,8 @@ convert [alphabet/normal/72.png] [alphabet/normal/105.png] [alphabet/normal/123.
 $(tint '#a2d0ff')
 END
 
-dialogue "menu font, no tint, empty line" $'2\r\n0\r\n\r\n' <<'END'
+dialogue "menu font, no tint, empty line" $'2\r\n0\r\n\r\n' 1 \
+  'The text line was empty: there is nothing to draw.' <<'END'
 convert [+append] [+repage] [result.png]
 END
 

@@ -1,0 +1,124 @@
+#include "imaging/picture_checks.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "imaging/whole_png.h"
+#include "imaging/working_tree.h"
+
+namespace glyphrig {
+namespace {
+
+std::string could_not_write(std::string_view picture) {
+  return "ImageMagick could not write " + std::string(picture) + ": the disk may be full.";
+}
+
+std::string size_text(png_size size) {
+  return std::to_string(size.width) + " x " + std::to_string(size.height);
+}
+
+bool exists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::exists(path, error);
+}
+
+// Calls `each` once for every byte value of the line, with its glyph picture.
+template <typename F>
+void for_each_glyph(const render_request& request, F each) {
+  std::bitset<256> seen;
+  for (const char c : request.text_line) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (seen[byte]) continue;
+    seen[byte] = true;
+    each(byte, std::string(font_folder(request.font_kind)) + std::to_string(byte) + ".png");
+  }
+}
+
+struct glyph_widths {
+  int64_t total = 0;
+  std::optional<std::string> unreadable;  // a glyph picture there without a PNG header
+};
+
+glyph_widths measure_glyphs(const render_request& request) {
+  std::array<int64_t, 256> width{};
+  glyph_widths glyphs;
+  for_each_glyph(request, [&](unsigned char byte, const std::string& path) {
+    if (const auto size = png_header_size(path)) {
+      width[byte] = size->width;
+    } else if (!glyphs.unreadable && exists(path)) {
+      glyphs.unreadable = path;
+    }
+  });
+  for (const char c : request.text_line) glyphs.total += width[static_cast<unsigned char>(c)];
+  return glyphs;
+}
+
+// The first glyph picture of the line that is there but not whole.
+std::optional<std::string> cut_glyph(const render_request& request) {
+  std::optional<std::string> cut;
+  for_each_glyph(request, [&](unsigned char, const std::string& path) {
+    if (!cut && !whole_png_size(path) && exists(path)) cut = path;
+  });
+  return cut;
+}
+
+std::vector<std::string> words_of(const std::string& line) {
+  std::vector<std::string> words;
+  for (size_t start = 0; start < line.size();) {
+    const size_t end = std::min(line.find(' ', start), line.size());
+    if (end > start) words.push_back(line.substr(start, end - start));
+    start = end + 1;
+  }
+  return words;
+}
+
+}  // namespace
+
+std::optional<std::string> strip_fault(const render_request& request) {
+  const glyph_widths glyphs = measure_glyphs(request);
+  if (glyphs.unreadable) return damaged_tree_part(*glyphs.unreadable, "a glyph picture");
+  const std::string result(kResultPicture);
+  if (!exists(result)) {
+    // Pictures written apart mean that ImageMagick could not join them, and
+    // has said why; with no picture to join there was nothing to write.
+    if (remove_unjoined_pictures(request.text_line.size()) || glyphs.total == 0) return "";
+    return could_not_write(result);
+  }
+  const auto made = whole_png_size(result);
+  if (!made) return could_not_write(result);
+  if (made->width == glyphs.total) return std::nullopt;
+  if (const auto cut = cut_glyph(request)) return damaged_tree_part(*cut, "a glyph picture");
+  return "ImageMagick made result.png " + std::to_string(made->width) + " pixels wide, not the " +
+         std::to_string(glyphs.total) + " of its glyph pictures.";
+}
+
+std::optional<std::string> run_finishing_command(const command_runner& run_command,
+                                                 const std::string& command_line) {
+  const std::vector<std::string> words = words_of(command_line);
+  const std::string& output = words.back();
+  const bool in_place = std::find(words.begin() + 1, words.end() - 1, output) != words.end() - 1;
+  std::optional<png_size> due;
+  if (in_place) {
+    const bool laid_on_background = words.front() == kCompositeTool;
+    due = whole_png_size(laid_on_background ? words.end()[-2] : output);
+  } else {
+    std::error_code ignored;
+    std::filesystem::remove(output, ignored);
+  }
+  if (!run_command(command_line)) return "";
+  const auto made = whole_png_size(output);
+  if (!made) return could_not_write(output);
+  if (due && *made != *due) {
+    return "ImageMagick could not finish " + output + ": it came out " + size_text(*made) +
+           " pixels, not " + size_text(*due) + ".";
+  }
+  return std::nullopt;
+}
+
+}  // namespace glyphrig
