@@ -51,7 +51,7 @@ tests/windows/check_program_file.sh build-windows/glyphrig.exe "$version" || bro
 tests/windows/check_wine_runs.sh build-windows/glyphrig.exe build-windows/tests/windows \
   build/tree/alphabet tree/alphabet build/glyphrig || broken=1
 tests/windows/check_typed_text.sh build-windows/glyphrig.exe build-windows/tests/windows \
-  tree/alphabet tests/typed_text_cases.tsv || broken=1
+  build/tree/alphabet tests/typed_text_cases.tsv || broken=1
 tests/windows/check_archives.sh "build-windows/glyphrig-$version-win64.zip" \
   "build/glyphrig-$version-Linux.tar.gz" build/tree/alphabet build-windows/tests/windows ||
   broken=1
