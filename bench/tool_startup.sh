@@ -69,14 +69,7 @@ for ((round = 1; round <= rounds; round++)); do
   done
 done
 
-# median_and_noise: for a column of numbers, the median and half the width
-# of its 95% interval (1.58 IQR / sqrt(n)).
-median_and_noise() {
-  sort -g | awk '{ v[NR] = $1 } END {
-    m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-    print m, 1.58 * (v[int(3 * NR / 4) + 1] - v[int(NR / 4) + 1]) / sqrt(NR) }'
-}
-column() { awk -v k="$1" "\$1 == k { print $2 }" "$work/times" | median_and_noise; }
+source bench/timing_lib.sh
 
 echo
 echo "$(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores, $(. /etc/os-release && echo "$PRETTY_NAME")"
