@@ -12,6 +12,7 @@
 # alone; each round runs everything both ways, the order alternating.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source bench/timing_lib.sh
 rounds=${1:-60}
 timer=$PWD/build/bench/run_timer
 for need in build/tree/glyphrig build/imagemagick/convert "$timer"; do
@@ -55,21 +56,8 @@ time_one() {
 whats=(one_call "${kinds[@]}")
 for what in "${whats[@]}"; do time_one "$what" debian >/dev/null && time_one "$what" shipped >/dev/null; done
 echo "Timing $rounds rounds of ${#whats[@]} measurements, each way..." >&2
-: >"$work/times"
-for ((round = 1; round <= rounds; round++)); do
-  for what in "${whats[@]}"; do
-    if ((round % 2)); then
-      debian=$(time_one "$what" debian)
-      shipped=$(time_one "$what" shipped)
-    else
-      shipped=$(time_one "$what" shipped)
-      debian=$(time_one "$what" debian)
-    fi
-    echo "$what $debian $shipped" >>"$work/times"
-  done
-done
+time_rounds "$rounds" debian shipped "${whats[@]}"
 
-source bench/timing_lib.sh
 
 echo
 echo "$(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores, $(. /etc/os-release && echo "$PRETTY_NAME")"

@@ -13,6 +13,7 @@
 # rounds; the table gives medians over the rounds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source bench/timing_lib.sh
 rounds=${1:-120}
 tree=build/tree
 timer=$PWD/build/bench/run_timer
@@ -83,21 +84,8 @@ time_one() {
 
 echo "Timing $rounds rounds of ${#kinds[@]} kinds, each way..." >&2
 for kind in "${kinds[@]}"; do time_one "$kind" glyphrig >/dev/null; done  # warm the caches
-: >"$work/times"
-for ((round = 1; round <= rounds; round++)); do
-  for kind in "${kinds[@]}"; do
-    if ((round % 2)); then
-      program=$(time_one "$kind" glyphrig)
-      script=$(time_one "$kind" script)
-    else
-      script=$(time_one "$kind" script)
-      program=$(time_one "$kind" glyphrig)
-    fi
-    echo "$kind $script $program" >>"$work/times"
-  done
-done
+time_rounds "$rounds" script glyphrig "${kinds[@]}"
 
-source bench/timing_lib.sh
 
 echo
 echo "$(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores, $(. /etc/os-release && echo "$PRETTY_NAME"),"

@@ -8,6 +8,12 @@ namespace glyphrig {
 
 std::string int_to_decimal(int32_t value) { return std::to_string(value); }
 
+void append_glyph_picture(std::string& text, std::string_view folder, unsigned char byte) {
+  text += folder;
+  text += int_to_decimal(byte);
+  text += ".png";
+}
+
 glyph_pass_result glyph_pass(render_request& request) {
   glyph_pass_result result;
   const std::string_view folder = font_folder(request.font_kind);
@@ -26,9 +32,8 @@ glyph_pass_result glyph_pass(render_request& request) {
       value -= 'a' - 'A';
       byte = static_cast<char>(value);
     }
-    result.glyph_list += folder;
-    result.glyph_list += int_to_decimal(value);
-    result.glyph_list += ".png ";
+    append_glyph_picture(result.glyph_list, folder, value);
+    result.glyph_list += ' ';
     result.text_width += plate_width_table[value];
     if (plate && plate_width_table[value] == 0 && !named_missing[value]) {
       named_missing[value] = true;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "request/render_request.h"
@@ -12,6 +13,9 @@ namespace glyphrig {
 
 // A signed integer as plain decimal text: "-12", "0", "316".
 std::string int_to_decimal(int32_t value);
+
+// Appends the glyph picture of a byte in a font's folder: "<folder><byte>.png".
+void append_glyph_picture(std::string& text, std::string_view folder, unsigned char byte);
 
 struct glyph_pass_result {
   std::string glyph_list;  // one "<folder><byte>.png " per byte of the line

@@ -1,5 +1,7 @@
 #include "imaging/image_commands.h"
 
+#include <algorithm>
+
 #include "glyphs/glyph_pass.h"
 #include "imaging/working_tree.h"
 
@@ -33,6 +35,16 @@ constexpr int32_t kMiddleRoom = 114;
 constexpr int32_t kThreePieces = kTwoPieces + kMiddleRoom;
 
 }  // namespace
+
+std::vector<std::string> command_words(std::string_view line) {
+  std::vector<std::string> words;
+  for (size_t start = 0; start < line.size();) {
+    const size_t end = std::min(line.find(' ', start), line.size());
+    if (end > start) words.emplace_back(line.substr(start, end - start));
+    start = end + 1;
+  }
+  return words;
+}
 
 std::string strip_command(const std::string& glyph_list) {
   // The list ends with a space and the tail starts with one: two spaces before

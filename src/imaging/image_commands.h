@@ -11,6 +11,11 @@
 
 namespace glyphrig {
 
+// The words of a command line: separated by spaces, any number of them. No
+// word holds a space, the typed colour code included, as it is read as one
+// word.
+std::vector<std::string> command_words(std::string_view line);
+
 // The command that joins the glyph pictures side by side into result.png.
 std::string strip_command(const std::string& glyph_list);
 

@@ -9,6 +9,8 @@
 #include <system_error>
 #include <vector>
 
+#include "glyphs/glyph_pass.h"
+#include "imaging/image_commands.h"
 #include "imaging/whole_png.h"
 #include "imaging/working_tree.h"
 
@@ -36,7 +38,9 @@ void for_each_glyph(const render_request& request, F each) {
     const auto byte = static_cast<unsigned char>(c);
     if (seen[byte]) continue;
     seen[byte] = true;
-    each(byte, std::string(font_folder(request.font_kind)) + std::to_string(byte) + ".png");
+    std::string picture;
+    append_glyph_picture(picture, font_folder(request.font_kind), byte);
+    each(byte, picture);
   }
 }
 
@@ -68,16 +72,6 @@ std::optional<std::string> cut_glyph(const render_request& request) {
   return cut;
 }
 
-std::vector<std::string> words_of(const std::string& line) {
-  std::vector<std::string> words;
-  for (size_t start = 0; start < line.size();) {
-    const size_t end = std::min(line.find(' ', start), line.size());
-    if (end > start) words.push_back(line.substr(start, end - start));
-    start = end + 1;
-  }
-  return words;
-}
-
 }  // namespace
 
 std::optional<std::string> strip_fault(const render_request& request) {
@@ -100,7 +94,7 @@ std::optional<std::string> strip_fault(const render_request& request) {
 
 std::optional<std::string> run_finishing_command(const command_runner& run_command,
                                                  const std::string& command_line) {
-  const std::vector<std::string> words = words_of(command_line);
+  const std::vector<std::string> words = command_words(command_line);
   const std::string& output = words.back();
   const bool in_place = std::find(words.begin() + 1, words.end() - 1, output) != words.end() - 1;
   std::optional<png_size> due;

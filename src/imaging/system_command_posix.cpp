@@ -20,6 +20,7 @@
 #include <variant>
 #include <vector>
 
+#include "imaging/image_commands.h"
 #include "imaging/system_command.h"
 
 extern char** environ;
@@ -27,20 +28,10 @@ extern char** environ;
 namespace glyphrig {
 namespace {
 
-// Words are separated by spaces, any number of them; every backslash is a
-// path separator.
+// The command line's words, in which every backslash is a path separator.
 std::vector<std::string> split_words(std::string_view line) {
-  std::vector<std::string> words;
-  std::string word;
-  for (char c : line) {
-    if (c == ' ') {
-      if (!word.empty()) words.push_back(std::move(word));
-      word.clear();
-    } else {
-      word += c == '\\' ? '/' : c;
-    }
-  }
-  if (!word.empty()) words.push_back(std::move(word));
+  std::vector<std::string> words = command_words(line);
+  for (std::string& word : words) std::replace(word.begin(), word.end(), '\\', '/');
   return words;
 }
 
