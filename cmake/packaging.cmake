@@ -78,11 +78,15 @@ else()
   install(FILES tree/imagemagick/README.txt DESTINATION imagemagick)
 endif()
 
-# The Linux program needs only glibc, as its tools do: no libstdc++ of a
-# given GCC on the system.
-option(GLYPHRIG_STATIC_RUNTIME "Link libstdc++ and libgcc into the Linux program" ON)
+# The Linux program is static, as its tools are: it needs no dynamic loader
+# and no C library of the system, so it starts on any x86-64 Linux, old or
+# new, glibc or musl. It asks for no user names, host names, character sets
+# or plug-ins, the parts of a static glibc that would still look for the
+# system's libraries.
+option(GLYPHRIG_STATIC_RUNTIME "Link the Linux program statically" ON)
 if(NOT WIN32 AND GLYPHRIG_STATIC_RUNTIME)
-  target_link_options(glyphrig PRIVATE -static-libstdc++ -static-libgcc)
+  target_link_options(glyphrig PRIVATE -static)
+  install(FILES /usr/share/doc/libc6/copyright DESTINATION licenses RENAME glibc-copyright.txt)
 endif()
 
 # The users' README of this system; the repository's README is for developers.

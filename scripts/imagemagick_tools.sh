@@ -10,10 +10,12 @@
 #   windows  convert.exe and composite.exe for 64-bit Windows, by Debian's
 #            mingw-w64: static, the three files inside each program as
 #            resources;
-#   linux    convert and composite for this machine's Linux, by its gcc: all
-#            but glibc linked in, the three files beside them in OUT_DIR,
-#            where the programs look for them as imagemagick/ of the working
-#            directory (Glyphrig starts them in its folder).
+#   linux    convert and composite for any x86-64 Linux, by Debian's
+#            musl-gcc: static, with the musl C library linked in, so that
+#            they need no dynamic loader and no C library of the system; the
+#            three files beside them in OUT_DIR, where the programs look for
+#            them as imagemagick/ of the working directory (Glyphrig starts
+#            them in its folder).
 # OUT_DIR gets the programs, README.txt (from imagemagick_tools.README-TARGET.txt)
 # and licenses/.
 #
@@ -52,7 +54,8 @@ windows)
 linux)
   exe=
   configure_host=()
-  export CC=gcc AR=ar RANLIB=ranlib
+  # musl-gcc compiles against musl's headers and links musl alone.
+  export CC=musl-gcc AR=ar RANLIB=ranlib
   strip="strip"
   ;;
 *) die "the target is windows or linux, not '$target'" ;;
@@ -191,12 +194,12 @@ if [ ! -f "$built/done" ]; then
     # working directory's imagemagick/, instead of the prefix's etc/: the
     # programs then read the files beside them wherever the archive is
     # unpacked, and never those of an ImageMagick the system has. The
-    # prefix is one that no system has. Static glibc would need the
-    # system's own NSS libraries at run time all the same, so glibc stays
-    # shared; everything else is linked in, as only static libraries are
-    # there to link.
+    # prefix is one that no system has. Everything is linked in, musl
+    # too (unlike glibc, it needs no libraries of the system at run time,
+    # for the user names of "~user" paths, say), so that the programs start
+    # on any Linux, whatever its C library, or none.
     CFLAGS="$CFLAGS -DMAGICKCORE_CONFIGURE_PATH='\"imagemagick/\"'"
-    tool_ldflags="-L$prefix/lib"
+    tool_ldflags="-all-static -L$prefix/lib"
     tool_libs=
     ;;
   esac
@@ -248,10 +251,12 @@ if [ ! -f "$built/done" ]; then
   cp "${tree[libpng1.6]}/debian/copyright" "$licences/libpng1.6-copyright.txt"
   cp "${tree[zlib]}/LICENSE" "$licences/zlib-LICENSE.txt"
   cp "${tree[zlib]}/debian/copyright" "$licences/zlib-copyright.txt"
-  if [ "$target" = windows ]; then
-    # winpthreads and the C runtime's start-up code are linked in.
-    cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$licences/mingw-w64-copyright.txt"
-  fi
+  case $target in
+  windows) # winpthreads and the C runtime's start-up code are linked in.
+    cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$licences/mingw-w64-copyright.txt" ;;
+  linux) # the C library is linked in.
+    cp /usr/share/doc/musl-dev/copyright "$licences/musl-copyright.txt" ;;
+  esac
   touch "$built.tmp/done"
   rm -rf "$built"
   mv "$built.tmp" "$built"

@@ -25,8 +25,11 @@ glyphrig_test_packages=(
   # Typing in other languages: the locales the program runs in under Wine, a terminal to type
   # into, and Python for the check of the code page tables
   locales tmux python3
-  # a minimal Debian root to run the unpacked Linux archive in
+  # minimal Debian roots to run the unpacked Linux archive in
   debootstrap
+  # the Linux archive's tools, static against musl; a root with no C library but busybox;
+  # file, to tell a static program
+  musl-tools busybox-static file
 )
 
 # The locales whose consoles the typing checks run glyphrig.exe on: Western

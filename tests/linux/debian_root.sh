@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Makes a minimal Debian 12 root (debootstrap --variant=minbase, no
-# ImageMagick) from the mirror of the machine's own Debian sources, for
-# running the unpacked Linux archive with chroot; prints its path. It is
-# kept in $GLYPHRIG_CACHE (default: ${XDG_CACHE_HOME:-~/.cache}/glyphrig),
-# outside the clone, and reused: the checks only add a folder under its
-# /tmp and remove it again. Needs root.
-#   tests/linux/debian_root.sh
+# Makes a minimal Debian root of the given release (debootstrap
+# --variant=minbase, no ImageMagick) from the mirror of the machine's own
+# Debian sources, for running the unpacked Linux archive with chroot; prints
+# its path. It is kept in $GLYPHRIG_CACHE (default:
+# ${XDG_CACHE_HOME:-~/.cache}/glyphrig), outside the clone, and reused: the
+# checks only add a folder under its /tmp and remove it again. Needs root.
+#   tests/linux/debian_root.sh [SUITE]    (default bookworm, Debian 12)
 set -euo pipefail
 cache=${GLYPHRIG_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glyphrig}
-suite=bookworm
+suite=${1:-bookworm}
 root=$cache/debian-root/$suite-minbase
 
 say() { echo "debian_root: $*" >&2; }

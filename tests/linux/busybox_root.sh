@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Makes a root that holds no C library at all, as a system built on another
+# C library (musl, say) has none of glibc: only Debian's static busybox, as
+# /bin/sh and rm, with /dev/null and the folders the checks use.
+#   tests/linux/busybox_root.sh DIR
+# Needs root (mknod).
+set -euo pipefail
+root=$1
+mkdir -p "$root"/{bin,dev,proc,tmp}
+cp /bin/busybox "$root/bin/busybox"
+ln -sf busybox "$root/bin/sh"
+ln -sf busybox "$root/bin/rm"
+[ -c "$root/dev/null" ] || mknod -m 666 "$root/dev/null" c 1 3
+chmod 1777 "$root/tmp"
