@@ -1,0 +1,98 @@
+#include <signal.h>
+#include <time.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "imaging/interrupts.h"
+
+namespace glyphrig {
+namespace {
+
+constexpr int kInterrupts[] = {SIGINT, SIGHUP, SIGTERM};
+
+// Shared with the signal handler, so only what it may touch.
+volatile sig_atomic_t noted_signal = 0;
+volatile sig_atomic_t tool_pid = 0;
+
+sigset_t interrupt_set() {
+  sigset_t set;
+  sigemptyset(&set);
+  for (const int signal : kInterrupts) sigaddset(&set, signal);
+  return set;
+}
+
+// A tool killed here ends with an unfinished picture, which the run removes;
+// if the whole process group was interrupted, the tool has the signal already.
+void on_interrupt(int signal) {
+  const int saved_errno = errno;
+  if (tool_pid > 0) kill(tool_pid, signal);
+  if (noted_signal != 0) {
+    // The second interrupt: the user will not wait for the clean-up.
+    ::signal(signal, SIG_DFL);
+    raise(signal);
+  }
+  noted_signal = signal;
+  errno = saved_errno;
+}
+
+// Holds interrupts back while it lives; one that came meanwhile is handled
+// when it ends.
+class held_back {
+ public:
+  held_back() {
+    const sigset_t set = interrupt_set();
+    sigprocmask(SIG_BLOCK, &set, &previous_);
+  }
+  ~held_back() { sigprocmask(SIG_SETMASK, &previous_, nullptr); }
+  held_back(const held_back&) = delete;
+  held_back& operator=(const held_back&) = delete;
+
+ private:
+  sigset_t previous_;
+};
+
+}  // namespace
+
+void catch_interrupts() {
+  noted_signal = 0;
+  struct sigaction action {};
+  action.sa_handler = on_interrupt;
+  action.sa_mask = interrupt_set();
+  // Reads and writes of the console go on; the wait for a tool goes on until
+  // the tool has ended.
+  action.sa_flags = SA_RESTART;
+  for (const int signal : kInterrupts) sigaction(signal, &action, nullptr);
+}
+
+std::optional<int> noted_interrupt() {
+  if (noted_signal == 0) return std::nullopt;
+  return 128 + noted_signal;
+}
+
+watched_tool::watched_tool(const std::function<process_ref()>& start) {
+  const held_back interrupts;
+  process_ = start();
+  tool_pid = static_cast<sig_atomic_t>(process_);
+}
+
+watched_tool::~watched_tool() {
+  const held_back interrupts;
+  tool_pid = 0;
+}
+
+void pause_console(std::chrono::milliseconds duration) {
+  // Short slices: an interrupt that comes between the check and the sleep
+  // cuts the pause short a slice later.
+  constexpr auto kSlice = std::chrono::milliseconds(20);
+  const auto end = std::chrono::steady_clock::now() + duration;
+  while (!noted_interrupt()) {
+    const auto left = end - std::chrono::steady_clock::now();
+    if (left <= std::chrono::nanoseconds::zero()) return;
+    const auto nap = std::min<std::chrono::nanoseconds>(left, kSlice);
+    const timespec wait{0, static_cast<long>(nap.count())};
+    nanosleep(&wait, nullptr);
+  }
+}
+
+}  // namespace glyphrig
