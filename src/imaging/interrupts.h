@@ -43,6 +43,20 @@ class watched_tool {
   process_ref process_;
 };
 
+// Holds interrupts back while it lives, whether they are caught or not: one
+// that comes meanwhile takes effect afterwards. For a moment that must not be
+// cut short, as while a file of the program's own is made and removed.
+class interrupts_held_back {
+ public:
+  interrupts_held_back();
+  ~interrupts_held_back();
+  interrupts_held_back(const interrupts_held_back&) = delete;
+  interrupts_held_back& operator=(const interrupts_held_back&) = delete;
+
+ private:
+  unsigned already_held_ = 0;  // those held back before, which stay so
+};
+
 // Waits the given time, or less when an interrupt comes: the console is left
 // as it is.
 void pause_console(std::chrono::milliseconds duration);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <iterator>
 
 #include "imaging/interrupts.h"
 
@@ -36,22 +37,6 @@ void on_interrupt(int signal) {
   errno = saved_errno;
 }
 
-// Holds interrupts back while it lives; one that came meanwhile is handled
-// when it ends.
-class held_back {
- public:
-  held_back() {
-    const sigset_t set = interrupt_set();
-    sigprocmask(SIG_BLOCK, &set, &previous_);
-  }
-  ~held_back() { sigprocmask(SIG_SETMASK, &previous_, nullptr); }
-  held_back(const held_back&) = delete;
-  held_back& operator=(const held_back&) = delete;
-
- private:
-  sigset_t previous_;
-};
-
 }  // namespace
 
 void catch_interrupts() {
@@ -70,14 +55,32 @@ std::optional<int> noted_interrupt() {
   return 128 + noted_signal;
 }
 
+interrupts_held_back::interrupts_held_back() {
+  const sigset_t set = interrupt_set();
+  sigset_t previous;
+  sigprocmask(SIG_BLOCK, &set, &previous);
+  for (size_t i = 0; i < std::size(kInterrupts); ++i) {
+    if (sigismember(&previous, kInterrupts[i])) already_held_ |= 1u << i;
+  }
+}
+
+interrupts_held_back::~interrupts_held_back() {
+  sigset_t set;
+  sigemptyset(&set);
+  for (size_t i = 0; i < std::size(kInterrupts); ++i) {
+    if (!(already_held_ & 1u << i)) sigaddset(&set, kInterrupts[i]);
+  }
+  sigprocmask(SIG_UNBLOCK, &set, nullptr);
+}
+
 watched_tool::watched_tool(const std::function<process_ref()>& start) {
-  const held_back interrupts;
+  const interrupts_held_back interrupts;
   process_ = start();
   tool_pid = static_cast<sig_atomic_t>(process_);
 }
 
 watched_tool::~watched_tool() {
-  const held_back interrupts;
+  const interrupts_held_back interrupts;
   tool_pid = 0;
 }
 
