@@ -99,8 +99,9 @@ class drawing {
     return 1;
   }
 
-  // The clean-up script; then the next run in this folder may go on. The
-  // exit status if an interrupt stopped the run before the picture was whole.
+  // The clean-up script; then the next run in this folder may go on. Until
+  // "done" an interrupt stops the run, the last steps and the script too: the
+  // exit status if one came.
   std::optional<int> clean_up_after_picture() {
     run_command_(std::string(kCleanUpScript));
     if (const auto status = stopped()) return status;

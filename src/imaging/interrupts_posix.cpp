@@ -47,7 +47,13 @@ void catch_interrupts() {
   // Reads and writes of the console go on; the wait for a tool goes on until
   // the tool has ended.
   action.sa_flags = SA_RESTART;
-  for (const int signal : kInterrupts) sigaction(signal, &action, nullptr);
+  for (const int signal : kInterrupts) {
+    // One that whoever started the program ignores, as nohup does SIGHUP,
+    // stays ignored.
+    struct sigaction before {};
+    sigaction(signal, nullptr, &before);
+    if (before.sa_handler != SIG_IGN) sigaction(signal, &action, nullptr);
+  }
 }
 
 std::optional<int> noted_interrupt() {
