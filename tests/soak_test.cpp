@@ -343,12 +343,20 @@ std::set<std::string> names_in(const fs::path& folder) {
   return names;
 }
 
-// Processes whose working directory is the folder: a tool left running.
+// Whether a process keeps the folder as its working directory: a tool left
+// running. A tool killed with its group may take a moment to let go of it.
 bool tool_running_in(const fs::path& folder) {
-  for (const auto& entry : fs::directory_iterator("/proc")) {
-    std::error_code error;
-    const fs::path cwd = fs::read_symlink(entry.path() / "cwd", error);
-    if (!error && cwd == folder) return true;
+  const auto any_there = [&] {
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+      std::error_code error;
+      if (fs::read_symlink(entry.path() / "cwd", error) == folder && !error) return true;
+    }
+    return false;
+  };
+  const auto give_up = steady_clock::now() + std::chrono::seconds(10);
+  while (any_there()) {
+    if (steady_clock::now() > give_up) return true;
+    std::this_thread::sleep_for(milliseconds(20));
   }
   return false;
 }
