@@ -92,8 +92,9 @@ TEST(IsProgramCommand, KnowsEachShapeAndNothingNearIt) {
 TEST(IsProgramCommand, KnowsEveryCommandTheProgramBuilds) {
   for (int32_t width = 0; width <= 400; ++width) {
     for (const bool fit : {false, true}) {
-      for (const std::string& command : plate_commands(fit, width).commands) {
-        EXPECT_TRUE(is_program_command(command)) << "width " << width << ": " << command;
+      for (const image_step& step : plate_steps(fit, width).steps) {
+        EXPECT_TRUE(is_program_command(step.command_line))
+            << "width " << width << ": " << step.command_line;
       }
     }
   }
@@ -101,11 +102,11 @@ TEST(IsProgramCommand, KnowsEveryCommandTheProgramBuilds) {
     render_request request;
     request.font_kind = static_cast<font_kind>(kind);
     for (int byte = 0; byte < 256; ++byte) request.text_line += static_cast<char>(byte);
-    const std::string strip = strip_command(glyph_pass(request).glyph_list);
+    const std::string strip = strip_step(glyph_pass(request).glyph_list).command_line;
     EXPECT_TRUE(is_program_command(strip)) << strip;
     request.colour_value = "#1a2b3c";
-    if (const auto command = tint_or_sign_command(request)) {
-      EXPECT_TRUE(is_program_command(*command)) << *command;
+    if (const auto step = tint_or_sign_step(request)) {
+      EXPECT_TRUE(is_program_command(step->command_line)) << step->command_line;
     }
   }
 }

@@ -52,6 +52,8 @@ tests/windows/check_wine_runs.sh build-windows/glyphrig.exe build-windows/tests/
   build/tree/alphabet tree/alphabet build/glyphrig || broken=1
 tests/windows/check_typed_text.sh build-windows/glyphrig.exe build-windows/tests/windows \
   build/tree/alphabet tests/typed_text_cases.tsv || broken=1
+tests/windows/check_interrupted_runs.sh build-windows/glyphrig.exe build-windows/tests/windows \
+  build/tree/alphabet tree/alphabet || broken=1
 tests/windows/check_archives.sh "build-windows/glyphrig-$version-win64.zip" \
   "build/glyphrig-$version-Linux.tar.gz" build/tree/alphabet build-windows/tests/windows ||
   broken=1

@@ -22,15 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kTree = GLYPHRIG_TREE_DIR;
-
-// A copy of the built tree, its files hard links: a run only adds and removes
-// files, and a test that damages one writes it anew.
-void copy_tree(const scratch_dir& dir) {
-  fs::copy(kTree, dir.path(), fs::copy_options::recursive | fs::copy_options::create_hard_links);
-  fs::remove(dir.path() / "result.png");
-}
-
 std::string last_line(std::string said) {
   while (said.ends_with('\n')) said.pop_back();
   return said.substr(said.rfind('\n') + 1);
@@ -160,7 +151,7 @@ TEST(FaultRun, EndsWithItsReasonLastAndLeavesNoPicture) {
   std::string runs;
   for (const fault_case& c : cases) {
     const scratch_dir& dir = *dirs.emplace_back(std::make_unique<scratch_dir>());
-    copy_tree(dir);
+    copy_built_tree(dir);
     // Made before a folder becomes read-only.
     dir.write("answers.txt", c.answers);
     for (const char* file : {"said.txt", "status.txt"}) dir.write(file, "");
@@ -209,7 +200,7 @@ FILE* start(const scratch_dir& dir, int i) {
 
 TEST(OneFolder, TwoRunsAtOnceEachLeaveTheWholePictureOfOne) {
   scratch_dir dir;
-  copy_tree(dir);
+  copy_built_tree(dir);
   const std::string answers[] = {kTwoPieces, kThreePieces};
   std::vector<FILE*> runs;
   for (int i = 0; i < 2; ++i) {

@@ -13,6 +13,17 @@ std::string quoted(const std::filesystem::path& path) { return "'" + path.string
 
 }  // namespace
 
+void copy_built_tree(const scratch_dir& dir) {
+  namespace fs = std::filesystem;
+  fs::copy(GLYPHRIG_TREE_DIR, dir.path(),
+           fs::copy_options::recursive | fs::copy_options::create_hard_links);
+  fs::remove(dir.path() / "result.png");
+  // A lock of its own: hard links share one, and runs in other copies would
+  // wait for each other.
+  fs::remove(dir.path() / "alphabet/run.lock");
+  dir.write("alphabet/run.lock", "");
+}
+
 int picture::value(int x, int y) const {
   const std::uint8_t* px = at(x, y);
   return std::max({px[0], px[1], px[2]});

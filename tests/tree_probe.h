@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "scratch_tree.h"
+
 // Measures pictures with the system's ImageMagick, the same tool the program runs,
 // so the tests see the pictures the way the strip and finishing commands do.
 
@@ -30,6 +32,10 @@ struct picture {
   // The brightest of red, green and blue.
   int value(int x, int y) const;
 };
+
+// Copies the built tree into `dir`, its files hard links but for the lock: a
+// run only adds and removes files, and a test that damages one writes it anew.
+void copy_built_tree(const scratch_dir& dir);
 
 // Standard output of a shell command; empty when it could not start.
 std::string capture(const std::string& command);

@@ -6,6 +6,7 @@
 
 #include "dialogue/console_text.h"
 #include "dialogue/run_flow.h"
+#include "imaging/interrupts.h"
 #include "imaging/system_command.h"
 
 int main() {

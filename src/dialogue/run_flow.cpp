@@ -17,6 +17,7 @@
 #include "glyphs/glyph_pass.h"
 #include "imaging/folder_lock.h"
 #include "imaging/image_commands.h"
+#include "imaging/interrupts.h"
 #include "imaging/picture_checks.h"
 #include "imaging/working_tree.h"
 #include "request/render_request.h"
@@ -25,6 +26,9 @@ namespace glyphrig {
 namespace {
 
 using std::chrono_literals::operator""ms;
+
+constexpr std::string_view kStopped =
+    "Stopped before the picture was finished: no result.png is left.";
 
 // Standard input closed before the questions were answered: the line end
 // leaves the console tidy, and nothing is drawn.
@@ -48,25 +52,90 @@ void remove_old_result() {
   std::filesystem::remove(std::filesystem::path(kResultPicture), ignored);
 }
 
-// The clean-up script; then the next run in this folder may go on.
-void clean_up(const command_runner& run_command, folder_lock& lock) {
-  run_command(std::string(kCleanUpScript));
-  lock.release();
-}
+// A run from the moment it holds its folder: what it has drawn, and how it
+// ends when it can draw no more.
+class drawing {
+ public:
+  drawing(std::ostream& out, const command_runner& run_command, const pause_function& pause)
+      : out_(out), run_command_(run_command), pause_(pause) {
+    catch_interrupts();
+  }
 
-// Nothing more can be drawn, or what was drawn is not the picture asked for:
-// no picture is left. The run still cleans up, then leaves the reason as the
-// last line on the screen for a moment, and does not say "done". Where the
-// command layer or the image tool failed, they have said why already.
-int no_picture(std::ostream& out, const command_runner& run_command, const pause_function& pause,
-               folder_lock& lock, std::string_view reason = {}) {
-  remove_old_result();
-  clean_up(run_command, lock);
-  if (!reason.empty()) out << reason << '\n';
-  out.flush();
-  pause(3000ms);
-  return 1;
-}
+  // Runs the strip, which writes result.png anew; the run's exit status if it
+  // ends here.
+  std::optional<int> strip(const image_step& step, const render_request& request) {
+    const bool started = run_command_(step.command_line);
+    if (const auto status = stopped()) return status;
+    if (!started) return no_picture();
+    if (const auto fault = strip_fault(request)) {
+      return no_picture(request.text_line.empty()
+                            ? "The text line was empty: there is nothing to draw."
+                            : *fault);
+    }
+    return std::nullopt;
+  }
+
+  // Runs a finishing step and checks its picture; the run's exit status if
+  // it ends here.
+  std::optional<int> finish(const image_step& step) {
+    drawn_.push_back(step.output);
+    const auto fault = run_image_step(run_command_, step);
+    if (const auto status = stopped()) return status;
+    if (fault) return no_picture(*fault);
+    return std::nullopt;
+  }
+
+  // Nothing more can be drawn, or what was drawn is not the picture asked
+  // for: no picture is left. The run still cleans up, then leaves the reason
+  // as the last line on the screen for a moment, and does not say "done".
+  // Where the command layer or the image tool failed, they have said why
+  // already.
+  int no_picture(std::string_view reason = {}) {
+    remove_old_result();
+    clean_up();
+    if (!reason.empty()) out_ << reason << '\n';
+    out_.flush();
+    pause_(3000ms);
+    return 1;
+  }
+
+  // The clean-up script; then the next run in this folder may go on. Until
+  // "done" an interrupt stops the run, the last steps and the script too: the
+  // exit status if one came.
+  std::optional<int> clean_up_after_picture() {
+    run_command_(std::string(kCleanUpScript));
+    if (const auto status = stopped()) return status;
+    lock_.release();
+    return std::nullopt;
+  }
+
+ private:
+  void clean_up() {
+    run_command_(std::string(kCleanUpScript));
+    lock_.release();
+  }
+
+  // After an interrupt, nothing that this run drew is left: a picture that
+  // looks like a result and is not one would mislead. The status to end with.
+  std::optional<int> stopped() {
+    const auto status = noted_interrupt();
+    if (!status) return std::nullopt;
+    remove_old_result();
+    for (const std::string& picture : drawn_) {
+      std::error_code ignored;
+      std::filesystem::remove(picture, ignored);
+    }
+    clean_up();
+    out_ << kStopped << '\n' << std::flush;
+    return status;
+  }
+
+  std::ostream& out_;
+  const command_runner& run_command_;
+  const pause_function& pause_;
+  folder_lock lock_;  // taken before interrupts are caught: one that comes first ends the run
+  std::vector<std::string> drawn_;
+};
 
 // Names the characters of the line that the font has no picture for; the
 // strip goes on without them.
@@ -117,13 +186,12 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   out << "Working...\n" << std::flush;
   end_block(out);
 
-  // 5. One run at a time in this folder, from here to the clean-up. The tree
-  //    must hold what this run reads; the old picture goes either way.
-  folder_lock lock;
+  // 5. One run at a time in this folder, from here to the clean-up; an
+  //    interrupt from here on stops the run, which removes what it drew. The
+  //    tree must hold what this run reads; the old picture goes either way.
+  drawing run(out, run_command, pause);
   remove_old_result();
-  if (const auto missing = missing_tree_part(request)) {
-    return no_picture(out, run_command, pause, lock, *missing);
-  }
+  if (const auto missing = missing_tree_part(request)) return run.no_picture(*missing);
 
   // 6. The typed line in the code page that names the glyphs: a character it
   //    lacks is drawn as the nearest letters it has, or as ?, and named as
@@ -133,31 +201,25 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   const glyph_pass_result pass = glyph_pass(request);
   tell(out, replacement_note(text.replaced));
   tell_left_out(out, text.bytes, pass.without_picture);
-  if (!run_command(strip_command(pass.glyph_list))) {
-    return no_picture(out, run_command, pause, lock);
+  if (!request.text_line.empty() && pass.with_picture == 0) {
+    return run.no_picture(
+        "None of these characters has a picture in this font: there is nothing "
+        "to draw.");
   }
-  if (const auto fault = strip_fault(request)) {
-    return no_picture(
-        out, run_command, pause, lock,
-        request.text_line.empty() ? "The text line was empty: there is nothing to draw." : *fault);
-  }
+  if (const auto end = run.strip(strip_step(pass.glyph_list), request)) return *end;
 
   // 7. The tint or the street sign.
-  if (const auto command = tint_or_sign_command(request)) {
-    if (const auto fault = run_finishing_command(run_command, *command)) {
-      return no_picture(out, run_command, pause, lock, *fault);
-    }
+  if (const auto step = tint_or_sign_step(request)) {
+    if (const auto end = run.finish(*step)) return *end;
   }
 
   // 8. The plate background. A plate too wide is refused, and the run says
   //    so in its status too.
   bool refused = false;
   if (request.font_kind == font_kind::car) {
-    const plate_plan plan = plate_commands(request.auto_adjust, pass.text_width);
-    for (const std::string& command : plan.commands) {
-      if (const auto fault = run_finishing_command(run_command, command)) {
-        return no_picture(out, run_command, pause, lock, *fault);
-      }
+    const plate_plan plan = plate_steps(request.auto_adjust, pass.text_width);
+    for (const image_step& step : plan.steps) {
+      if (const auto end = run.finish(step)) return *end;
     }
     if (plan.refused) {
       out << kPlateRefusal << '\n' << std::flush;
@@ -166,8 +228,8 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
     }
   }
 
-  // 9. Clean up and say so.
-  clean_up(run_command, lock);
+  // 9. Clean up and say so. From here an interrupt only cuts the pause short.
+  if (const auto end = run.clean_up_after_picture()) return *end;
   out << "done\n" << std::flush;
   pause(900ms);
   return refused ? 1 : 0;

@@ -18,7 +18,10 @@ using pause_function = std::function<void(std::chrono::milliseconds)>;
 // or standard input ended before every question was answered (nothing is run
 // then), when no whole picture could be made, or when a plate was refused as
 // too wide. Runs in one folder take turns from the removal of the old picture
-// to the clean-up (folder_lock.h).
+// to the clean-up (folder_lock.h). An interrupt in that time stops the run,
+// which then leaves no picture and returns the interrupt's status
+// (interrupts.h); before, it ends the program; after "done", it only cuts the
+// closing pause short.
 int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_command,
                  const pause_function& pause);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -150,6 +152,13 @@ TEST_F(RunFlow, WholeDialoguesWriteTheirScreensAndRunTheirCommands) {
        kPlatePrompts + kFitPrompt + kWorking +
            "Left out, as this font has no picture for them: \xC3\xBC {\n" + kDone,
        {"cls", strip(glyphs("car", {129, 91, 66, 129, 129})), fixed_plate, kCleanUp}},
+      {"a fitted plate of characters without pictures draws nothing and says why",
+       "4\n@{\ny\n",
+       kPlatePrompts + kFitPrompt + kWorking +
+           "Left out, as this font has no picture for them: @ {\n"
+           "None of these characters has a picture in this font: there is nothing to draw.\n",
+       {"cls", kCleanUp},
+       1},
       {"a plate typed in UTF-8: the width of byte 142 is 12",
        "4\n\xC3\x84\ny\n",
        kPlatePrompts + kFitPrompt + kWorking + kDone,
@@ -315,6 +324,60 @@ TEST_F(RunFlow, AStepThatMakesNoPictureOrCannotStartEndsTheRunWithoutDone) {
     EXPECT_EQ(commands.back(), kCleanUp) << c.name;
     EXPECT_EQ(pauses, std::vector<int>{3000}) << c.name;
     EXPECT_FALSE(std::filesystem::exists("result.png")) << c.name;
+  }
+}
+
+TEST_F(RunFlow, AnInterruptWhileDrawingLeavesNothingDrawnAndAfterDoneOnlyCutsThePauseShort) {
+  const std::string stopped = "Stopped before the picture was finished: no result.png is left.\n";
+  // Each case names the command during which the signal comes, by a part of
+  // it, or the pause by its length.
+  const struct {
+    const char* name;
+    std::string input;
+    int signal;
+    std::string during;
+    int status;
+  } cases[] = {
+      {"Ctrl+C at the strip", "1\n5\nA\n", SIGINT, "+append +repage result.png", 130},
+      {"a closed terminal at the tint", "1\n5\nA\n", SIGHUP, "+level-colors", 129},
+      {"SIGTERM at a plate piece", "4\nAB\ny\n", SIGTERM, "alphabet/right.png", 143},
+      {"Ctrl+C at the plate", "4\nAB\ny\n", SIGINT, "alphabet/background.png result.png", 130},
+      {"Ctrl+C at the clean-up", "3\nA\n", SIGINT, kCleanUp, 130},
+      {"Ctrl+C at a refusal's pause", "4\n" + std::string(16, 'W') + "\ny\n", SIGINT, "3000", 130},
+      {"Ctrl+C after done", "4\nAB\ny\n", SIGINT, "900", 0},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> commands;
+    std::istringstream in(c.input);
+    std::ostringstream out;
+    const int status = run_glyphrig(
+        in, out,
+        [&](const std::string& command) {
+          commands.push_back(command);
+          draw_as_image_tools(command);
+          // Only the first time: the clean-up runs again after the interrupt.
+          if (command.find(c.during) != std::string::npos &&
+              std::count(commands.begin(), commands.end(), command) == 1) {
+            raise(c.signal);
+          }
+          return true;
+        },
+        [&](std::chrono::milliseconds ms) {
+          if (std::to_string(ms.count()) == c.during) raise(c.signal);
+        });
+    for (const int signal : {SIGINT, SIGHUP, SIGTERM}) std::signal(signal, SIG_DFL);
+    EXPECT_EQ(status, c.status) << c.name;
+    if (c.status == 0) {
+      EXPECT_TRUE(out.str().ends_with("done\n")) << c.name;
+      EXPECT_TRUE(std::filesystem::exists("result.png")) << c.name;
+      continue;
+    }
+    EXPECT_TRUE(out.str().ends_with(stopped)) << c.name << ": " << out.str();
+    EXPECT_EQ(commands.back(), kCleanUp) << c.name;
+    for (const char* left :
+         {"result.png", "alphabet/left.png", "alphabet/right.png", "alphabet/background.png"}) {
+      EXPECT_FALSE(std::filesystem::exists(left)) << c.name << ": " << left;
+    }
   }
 }
 

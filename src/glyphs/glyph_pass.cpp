@@ -35,7 +35,9 @@ glyph_pass_result glyph_pass(render_request& request) {
     append_glyph_picture(result.glyph_list, folder, value);
     result.glyph_list += ' ';
     result.text_width += plate_width_table[value];
-    if (plate && plate_width_table[value] == 0 && !named_missing[value]) {
+    if (!plate || plate_width_table[value] != 0) {
+      ++result.with_picture;
+    } else if (!named_missing[value]) {
       named_missing[value] = true;
       result.without_picture.push_back(i);
     }

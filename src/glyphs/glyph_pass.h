@@ -23,6 +23,7 @@ struct glyph_pass_result {
   // Where the line first holds each byte that the font has no picture for:
   // the plate font draws only the bytes that have a plate width.
   std::vector<size_t> without_picture;
+  size_t with_picture = 0;  // how many bytes of the line have a picture
 };
 
 // Folds a..z and the left brace to upper case (all kinds but the chat font),

@@ -12,18 +12,24 @@ std::string convert(std::string_view arguments) {
   return std::string(kConvertTool) + " " + std::string(arguments);
 }
 
-// Joins the pictures side by side. The joined picture would keep its first
-// part's size as its page, and whatever honours the page (flattening onto a
-// colour, say) would cut the picture to it; +repage makes its own size its
-// page.
-std::string joined(std::string_view pictures, std::string_view output) {
-  return convert(std::string(pictures) + " +append +repage " + std::string(output));
+// A plate piece, written anew from its source by `arguments`.
+image_step piece(std::string_view arguments, std::string_view output) {
+  return {convert(std::string(arguments) + " " + std::string(output)), std::string(output), {}};
+}
+
+// Joins the pictures side by side, into a picture written anew. The joined
+// picture would keep its first part's size as its page, and whatever honours
+// the page (flattening onto a colour, say) would cut the picture to it;
+// +repage makes its own size its page.
+image_step joined(std::string_view pictures, std::string_view output) {
+  return piece(std::string(pictures) + " +append +repage", output);
 }
 
 // Lays result.png over the middle of a background, keeping the background's size.
-std::string centre_on(std::string_view background) {
-  return std::string(kCompositeTool) + " -gravity center result.png " + std::string(background) +
-         " result.png";
+image_step centre_on(std::string_view background) {
+  return {std::string(kCompositeTool) + " -gravity center result.png " + std::string(background) +
+              " result.png",
+          std::string(kResultPicture), std::string(background)};
 }
 
 // The plate grows one pixel for each pixel of text: the left piece alone
@@ -33,6 +39,12 @@ constexpr int32_t kLeftRoom = 101;
 constexpr int32_t kTwoPieces = 202;
 constexpr int32_t kMiddleRoom = 114;
 constexpr int32_t kThreePieces = kTwoPieces + kMiddleRoom;
+
+// The pieces cut for this plate, and the plate joined from them.
+constexpr std::string_view kLeftPiece = "alphabet/left.png";
+constexpr std::string_view kMiddlePiece = "alphabet/mid.png";
+constexpr std::string_view kRightPiece = "alphabet/right.png";
+constexpr std::string_view kPlateBackground = "alphabet/background.png";
 
 }  // namespace
 
@@ -46,28 +58,31 @@ std::vector<std::string> command_words(std::string_view line) {
   return words;
 }
 
-std::string strip_command(const std::string& glyph_list) {
+image_step strip_step(const std::string& glyph_list) {
   // The list ends with a space and the tail starts with one: two spaces before
   // +append, which the tool does not mind.
   return joined(glyph_list, kResultPicture);
 }
 
-std::optional<std::string> tint_or_sign_command(const render_request& request) {
+std::optional<image_step> tint_or_sign_step(const render_request& request) {
   if (takes_colour(request.font_kind) && request.colour_value) {
     // ImageMagick 7 applies the operators to the alpha channel too, which
     // would turn the transparent ground opaque; only the colours are tinted.
-    return convert("result.png -channel RGB -colorspace Gray -normalize +level-colors black," +
-                   *request.colour_value + " result.png");
+    const std::string result(kResultPicture);
+    return image_step{
+        convert("result.png -channel RGB -colorspace Gray -normalize +level-colors black," +
+                *request.colour_value + " result.png"),
+        result, result};
   }
   if (request.font_kind == font_kind::street) return centre_on(kStreetBackground);
   return std::nullopt;
 }
 
-plate_plan plate_commands(bool auto_adjust, int32_t text_width) {
+plate_plan plate_steps(bool auto_adjust, int32_t text_width) {
   plate_plan plan;
-  auto& commands = plan.commands;
+  auto& steps = plan.steps;
   if (!auto_adjust) {
-    commands.push_back(centre_on(kFixedPlate));
+    steps.push_back(centre_on(kFixedPlate));
     return plan;
   }
 
@@ -75,29 +90,32 @@ plate_plan plate_commands(bool auto_adjust, int32_t text_width) {
   // right, the middle and right pieces on their left.
   const bool three_piece = text_width > kTwoPieces;
   if (text_width <= kLeftRoom) {
-    commands.push_back(convert("alphabet/car/background_left.png -crop -101+0 alphabet/left.png"));
+    steps.push_back(piece("alphabet/car/background_left.png -crop -101+0", kLeftPiece));
     // This one source path has always been written with backslashes.
-    commands.push_back(convert("alphabet\\car\\background_right.png -crop +" +
-                               int_to_decimal(kLeftRoom - text_width) + "+0 alphabet/right.png"));
+    steps.push_back(piece("alphabet\\car\\background_right.png -crop +" +
+                              int_to_decimal(kLeftRoom - text_width) + "+0",
+                          kRightPiece));
   } else if (text_width <= kTwoPieces) {
-    commands.push_back(convert("alphabet/car/background_right.png alphabet/right.png"));
-    commands.push_back(convert("alphabet/car/background_left.png -crop -" +
-                               int_to_decimal(kTwoPieces - text_width) + "+0 alphabet/left.png"));
+    steps.push_back(piece(kPlateRight, kRightPiece));
+    steps.push_back(piece(
+        "alphabet/car/background_left.png -crop -" + int_to_decimal(kTwoPieces - text_width) + "+0",
+        kLeftPiece));
   } else {
-    commands.push_back(convert("alphabet/car/background_right.png alphabet/right.png"));
-    commands.push_back(convert("alphabet/car/background_left.png alphabet/left.png"));
+    steps.push_back(piece(kPlateRight, kRightPiece));
+    steps.push_back(piece(kPlateLeft, kLeftPiece));
     if (text_width > kThreePieces) {
       plan.refused = true;
       return plan;
     }
-    commands.push_back(convert("alphabet/car/background_middle.png -crop +" +
-                               int_to_decimal(kThreePieces - text_width) + "+0 alphabet/mid.png"));
+    steps.push_back(piece("alphabet/car/background_middle.png -crop +" +
+                              int_to_decimal(kThreePieces - text_width) + "+0",
+                          kMiddlePiece));
   }
 
-  commands.push_back(joined(three_piece ? "alphabet/left.png alphabet/mid.png alphabet/right.png"
-                                        : "alphabet/left.png alphabet/right.png",
-                            "alphabet/background.png"));
-  commands.push_back(centre_on("alphabet/background.png"));
+  steps.push_back(joined(three_piece ? "alphabet/left.png alphabet/mid.png alphabet/right.png"
+                                     : "alphabet/left.png alphabet/right.png",
+                         kPlateBackground));
+  steps.push_back(centre_on(kPlateBackground));
   return plan;
 }
 

@@ -16,21 +16,35 @@ namespace glyphrig {
 // word.
 std::vector<std::string> command_words(std::string_view line);
 
-// The command that joins the glyph pictures side by side into result.png.
-std::string strip_command(const std::string& glyph_list);
+// One image command of a run, and what it must leave: the run runs it, checks
+// its picture, and knows what to remove when the run is stopped.
+struct image_step {
+  std::string command_line;  // exactly as handed to the command layer
+  std::string output;        // the picture it writes: result.png or a plate piece
+  // For a picture rewritten in place, the picture whose size it must keep,
+  // measured just before the step: the tinted picture itself, or the
+  // background it is laid on. None for a picture written anew, which is
+  // removed before its step and must only come out whole.
+  std::optional<std::string> size_from;
 
-// The command that tints result.png or frames it on the street sign, if the
-// font kind has one: the screen fonts with a colour, and street signs.
-std::optional<std::string> tint_or_sign_command(const render_request& request);
+  bool operator==(const image_step&) const = default;
+};
+
+// The step that joins the glyph pictures side by side into result.png.
+image_step strip_step(const std::string& glyph_list);
+
+// The step that tints result.png or frames it on the street sign, if the font
+// kind has one: the screen fonts with a colour, and street signs.
+std::optional<image_step> tint_or_sign_step(const render_request& request);
 
 // What putting a plate strip on its background takes.
 struct plate_plan {
-  std::vector<std::string> commands;  // run in order
-  bool refused = false;               // after the commands: too wide for the largest plate
+  std::vector<image_step> steps;  // run in order
+  bool refused = false;           // after the steps: too wide for the largest plate
 };
 
 // The plate background, fixed or cut to text_width pixels of text.
-plate_plan plate_commands(bool auto_adjust, int32_t text_width);
+plate_plan plate_steps(bool auto_adjust, int32_t text_width);
 
 inline constexpr std::string_view kPlateRefusal =
     "Your text is too long for a license plate. Please retry with shorter text!";

@@ -52,8 +52,10 @@ TEST(PlateCommands, CutsThePiecesToTheTextAndRefusesWhatNoPlateHolds) {
       {false, 352, {kOnFixedPlate}, false},  // the fixed plate never refuses
   };
   for (const auto& c : cases) {
-    const plate_plan plan = plate_commands(c.auto_adjust, c.width);
-    EXPECT_EQ(plan.commands, c.commands) << "width " << c.width;
+    const plate_plan plan = plate_steps(c.auto_adjust, c.width);
+    std::vector<std::string> commands;
+    for (const image_step& step : plan.steps) commands.push_back(step.command_line);
+    EXPECT_EQ(commands, c.commands) << "width " << c.width;
     EXPECT_EQ(plan.refused, c.refused) << "width " << c.width;
   }
 }
@@ -84,7 +86,8 @@ TEST(TintOrSignCommand, TintsScreenFontsAndFramesStreetSigns) {
     render_request request;
     request.font_kind = c.kind;
     request.colour_value = c.colour_value;
-    EXPECT_EQ(tint_or_sign_command(request), c.command)
+    const auto step = tint_or_sign_step(request);
+    EXPECT_EQ(step ? std::optional(step->command_line) : std::nullopt, c.command)
         << static_cast<int>(c.kind) << "/" << c.colour_value.value_or("no tint");
   }
 }

@@ -1,13 +1,11 @@
 #include "imaging/picture_checks.h"
 
-#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
-#include <vector>
 
 #include "glyphs/glyph_pass.h"
 #include "imaging/image_commands.h"
@@ -92,24 +90,20 @@ std::optional<std::string> strip_fault(const render_request& request) {
          std::to_string(glyphs.total) + " of its glyph pictures.";
 }
 
-std::optional<std::string> run_finishing_command(const command_runner& run_command,
-                                                 const std::string& command_line) {
-  const std::vector<std::string> words = command_words(command_line);
-  const std::string& output = words.back();
-  const bool in_place = std::find(words.begin() + 1, words.end() - 1, output) != words.end() - 1;
+std::optional<std::string> run_image_step(const command_runner& run_command,
+                                          const image_step& step) {
   std::optional<png_size> due;
-  if (in_place) {
-    const bool laid_on_background = words.front() == kCompositeTool;
-    due = whole_png_size(laid_on_background ? words.end()[-2] : output);
+  if (step.size_from) {
+    due = whole_png_size(*step.size_from);
   } else {
     std::error_code ignored;
-    std::filesystem::remove(output, ignored);
+    std::filesystem::remove(step.output, ignored);
   }
-  if (!run_command(command_line)) return "";
-  const auto made = whole_png_size(output);
-  if (!made) return could_not_write(output);
+  if (!run_command(step.command_line)) return "";
+  const auto made = whole_png_size(step.output);
+  if (!made) return could_not_write(step.output);
   if (due && *made != *due) {
-    return "ImageMagick could not finish " + output + ": it came out " + size_text(*made) +
+    return "ImageMagick could not finish " + step.output + ": it came out " + size_text(*made) +
            " pixels, not " + size_text(*due) + ".";
   }
   return std::nullopt;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "imaging/command_runner.h"
+#include "imaging/image_commands.h"
 #include "request/render_request.h"
 
 // Every image command must leave its output, the last word of its line, as a
@@ -25,11 +26,11 @@ namespace glyphrig {
 // glyph picture, which ImageMagick leaves out, is caught and named.
 std::optional<std::string> strip_fault(const render_request& request);
 
-// Runs one finishing command (the tint, the street sign, a plate piece, the
+// Runs one finishing step (the tint, the street sign, a plate piece, the
 // plate) and checks its picture. A picture rewritten in place keeps its size
 // when tinted, and takes its background's when laid on one.
-std::optional<std::string> run_finishing_command(const command_runner& run_command,
-                                                 const std::string& command_line);
+std::optional<std::string> run_image_step(const command_runner& run_command,
+                                          const image_step& step);
 
 }  // namespace glyphrig
 

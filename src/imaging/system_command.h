@@ -1,7 +1,6 @@
 #ifndef GLYPHRIG_IMAGING_SYSTEM_COMMAND_H_
 #define GLYPHRIG_IMAGING_SYSTEM_COMMAND_H_
 
-#include <chrono>
 #include <iosfwd>
 #include <string>
 
@@ -19,9 +18,6 @@ namespace glyphrig {
 // "magick convert" warns on every call) and as "magick composite".
 bool run_system_command(const std::string& command_line, std::ostream& console,
                         std::ostream& errors);
-
-// Waits the given time with the console left as it is.
-void pause_console(std::chrono::milliseconds duration);
 
 }  // namespace glyphrig
 

@@ -3,6 +3,7 @@
 // the words go to the program as they are, and nothing typed by the user is
 // ever interpreted.
 
+#include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -16,11 +17,11 @@
 #include <optional>
 #include <ostream>
 #include <string_view>
-#include <thread>
 #include <variant>
 #include <vector>
 
 #include "imaging/image_commands.h"
+#include "imaging/interrupts.h"
 #include "imaging/system_command.h"
 
 extern char** environ;
@@ -124,13 +125,31 @@ std::variant<launch, not_found> resolve(const std::vector<std::string>& words) {
 }
 
 // Starts the program, waits for it and returns 0, or the error that kept it
-// from starting.
+// from starting. An interrupt stops it (interrupts.h).
 int start_and_wait(const launch& what) {
   std::vector<char*> argv;
   for (const std::string& arg : what.argv) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t none;
+  sigemptyset(&none);
+  posix_spawnattr_setsigmask(&attributes, &none);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+  int error = 0;
   pid_t pid = 0;
-  const int error = posix_spawn(&pid, what.file.c_str(), nullptr, nullptr, argv.data(), environ);
+  {
+    const watched_tool tool([&] {
+      error = posix_spawn(&pid, what.file.c_str(), nullptr, &attributes, argv.data(), environ);
+      return error == 0 ? static_cast<process_ref>(pid) : kNoProcess;
+    });
+    // Waits without reaping, so that an interrupt cannot reach another
+    // process that took over the id.
+    siginfo_t ended;
+    while (error == 0 && waitid(P_PID, pid, &ended, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+    }
+  }
+  posix_spawnattr_destroy(&attributes);
   if (error != 0) return error;
   int status = 0;
   while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
@@ -172,7 +191,5 @@ bool run_system_command(const std::string& command_line, std::ostream& console,
   }
   return error == 0;
 }
-
-void pause_console(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
 
 }  // namespace glyphrig

@@ -1,21 +1,22 @@
 // Windows starts the image tools itself, as the Linux layer does: the command
 // line goes to CreateProcess as it is written, quoted only for the tool's own
 // argument splitter. No command interpreter ever reads the typed colour code,
-// and cmd.exe's limit of 8,191 characters does not apply. "cls" and the
-// clean-up script hold nothing typed, and go through cmd.exe, which knows them.
+// and cmd.exe's limit of 8,191 characters does not apply. The clean-up script
+// holds nothing typed, and goes through cmd.exe, as its contents are the
+// user's to change. "cls" starts no program: a busy system may fail to start
+// one, and the console can be cleared directly.
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 #include <ostream>
 #include <vector>
 
 #include "imaging/argument_quote.h"
+#include "imaging/interrupts.h"
 #include "imaging/system_command.h"
 #include "imaging/working_tree.h"
 
@@ -84,6 +85,31 @@ std::string system_message(DWORD error) {
   return message;
 }
 
+// Starts a program with the whole command line and waits for it; an
+// interrupt stops it (interrupts.h).
+bool start_and_wait(const char* file, std::string line, const std::string& name,
+                    std::ostream& errors) {
+  STARTUPINFOA startup = shared_standard_handles();
+  PROCESS_INFORMATION process{};
+  DWORD error = 0;
+  const watched_tool tool([&]() -> process_ref {
+    // A group of its own: Ctrl+C does not reach it, so that it ends only
+    // once the interrupt is noted, and cmd.exe does not ask whether to
+    // stop the script.
+    if (!CreateProcessA(file, line.data(), nullptr, nullptr, TRUE, CREATE_NEW_PROCESS_GROUP,
+                        nullptr, nullptr, &startup, &process)) {
+      error = GetLastError();
+      return kNoProcess;
+    }
+    return reinterpret_cast<process_ref>(process.hProcess);
+  });
+  if (tool.process() == kNoProcess) return cannot_run(errors, name, system_message(error));
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
 bool run_tool(const std::string& command_line, std::ostream& errors) {
   const std::string program = command_line.substr(0, command_line.find(' '));
   const auto found = find_tool(program, command_line.substr(program.size()));
@@ -100,28 +126,38 @@ bool run_tool(const std::string& command_line, std::ostream& errors) {
            << std::flush;
     return false;
   }
-  STARTUPINFOA startup = shared_standard_handles();
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(found->file.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return cannot_run(errors, found->file, system_message(GetLastError()));
-  }
-  WaitForSingleObject(process.hProcess, INFINITE);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
+  return start_and_wait(found->file.c_str(), std::move(line), found->file, errors);
 }
 
-bool run_with_interpreter(const std::string& command_line, std::ostream& errors) {
-  if (command_line == kCleanUpScript && !is_file(command_line)) {
+// The clean-up script, through the command interpreter that the C runtime's
+// system() would start.
+bool run_clean_up(const std::string& script, std::ostream& errors) {
+  if (!is_file(script)) {
     return cannot_run(
-        errors, command_line,
+        errors, script,
         "not found; start glyphrig in its own folder, beside alphabet and imagemagick");
   }
-  if (std::system(command_line.c_str()) == -1) {
-    return cannot_run(errors, "cmd.exe", std::strerror(errno));
+  const char* interpreter = std::getenv("ComSpec");
+  const std::string program = interpreter && *interpreter ? interpreter : "cmd.exe";
+  return start_and_wait(nullptr, "\"" + program + "\" /c " + script, program, errors);
+}
+
+// Blanks the console's whole buffer and puts the cursor home. A file or a
+// pipe gets the form feed that cmd.exe's cls writes there.
+void clear_screen() {
+  const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  CONSOLE_SCREEN_BUFFER_INFO screen;
+  if (!GetConsoleScreenBufferInfo(output, &screen)) {
+    DWORD written = 0;
+    WriteFile(output, "\f", 1, &written, nullptr);
+    return;
   }
-  return true;
+  const DWORD cells = static_cast<DWORD>(screen.dwSize.X) * static_cast<DWORD>(screen.dwSize.Y);
+  const COORD home{0, 0};
+  DWORD written = 0;
+  FillConsoleOutputCharacterA(output, ' ', cells, home, &written);
+  FillConsoleOutputAttribute(output, screen.wAttributes, cells, home, &written);
+  SetConsoleCursorPosition(output, home);
 }
 
 }  // namespace
@@ -132,14 +168,12 @@ bool run_system_command(const std::string& command_line, std::ostream& console,
   // before, still in a buffer of the stream or the C runtime, goes first.
   console.flush();
   std::fflush(nullptr);
-  if (command_line == "cls" || command_line == kCleanUpScript) {
-    return run_with_interpreter(command_line, errors);
+  if (command_line == "cls") {
+    clear_screen();
+    return true;
   }
+  if (command_line == kCleanUpScript) return run_clean_up(command_line, errors);
   return run_tool(command_line, errors);
-}
-
-void pause_console(std::chrono::milliseconds duration) {
-  Sleep(static_cast<DWORD>(duration.count()));
 }
 
 }  // namespace glyphrig

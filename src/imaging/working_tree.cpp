@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "imaging/interrupts.h"
 #include "imaging/whole_png.h"
 
 namespace glyphrig {
@@ -30,8 +31,10 @@ std::string missing(std::string_view path, std::string_view what) {
          "imagemagick/.";
 }
 
-// Makes and removes a file of its own in the folder.
+// Makes and removes a file of its own in the folder; an interrupt meanwhile
+// would leave it there.
 bool can_write_in(const std::filesystem::path& folder) {
+  const interrupts_held_back interrupts;
   // A name that no other run starting at the same moment takes.
   const auto stamp =
       static_cast<std::uintmax_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
