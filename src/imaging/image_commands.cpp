@@ -112,9 +112,10 @@ plate_plan plate_steps(bool auto_adjust, int32_t text_width) {
                           kMiddlePiece));
   }
 
-  steps.push_back(joined(three_piece ? "alphabet/left.png alphabet/mid.png alphabet/right.png"
-                                     : "alphabet/left.png alphabet/right.png",
-                         kPlateBackground));
+  std::string pieces(kLeftPiece);
+  if (three_piece) pieces += " " + std::string(kMiddlePiece);
+  pieces += " " + std::string(kRightPiece);
+  steps.push_back(joined(pieces, kPlateBackground));
   steps.push_back(centre_on(kPlateBackground));
   return plan;
 }
