@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks two habits of every change: no shell script draws a word from
-# shellcheck, and every C++ file is formatted as .clang-format says. Names
+# Checks two habits of every change: every shell script passes
+# shellcheck without a word, and every C++ file is formatted as .clang-format says. Names
 # each file that falls short; fails when there is one.
 #   scripts/check_habits.sh
 set -euo pipefail
