@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks two habits of every change: every shell script passes
-# shellcheck without a word, and every C++ file is formatted as .clang-format says. Names
-# each file that falls short; fails when there is one.
+# Checks two habits of every change: every shell script passes the
+# shellcheck tool without a word, and every C++ file is formatted as
+# .clang-format says. Names each file that falls short; fails when there is
+# one.
 #   scripts/check_habits.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
