@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Checks two habits of every change: every shell script passes the
-# shellcheck tool without a word, and every C++ file is formatted as
-# .clang-format says. Names each file that falls short; fails when there is
+# Checks two habits of every change: shellcheck has not a word to say of
+# any shell script, and every C++ file is formatted as .clang-format says. Names each file that falls short; fails when there is
 # one.
 #   scripts/check_habits.sh
 set -euo pipefail
