@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks two habits of every change: shellcheck has not a word to say of
-# any shell script, and every C++ file is formatted as .clang-format says. Names each file that falls short; fails when there is
-# one.
+# any shell script, and every C++ file is formatted as .clang-format says.
+# Names each file that falls short; fails when there is one.
 #   scripts/check_habits.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
