@@ -12,8 +12,7 @@ tgz=$(realpath "$2")
 alphabet=$(realpath "$3")
 stand_ins=$(realpath "$4")
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+make_scratch
 
 fonts=(normal large menu street car)
 licences=(glyphrig-LICENSE fonts-bebas-neue fonts-dejavu-core fonts-dejavu-extra fonts-league-spartan
