@@ -147,6 +147,9 @@ fetch() {
 
 declare -A version
 lists_updated=
+# The sources serve every target, and ./test builds two at once: one fetch at a time.
+exec 8>"$cache/sources.lock"
+flock 8
 for package in "${packages[@]}"; do
   version[$package]=$(cached_versions "$package" | head -n 1)
   if [ -z "${version[$package]}" ] || [ -n "${GLYPHRIG_IMAGEMAGICK_REFRESH:-}" ]; then
@@ -155,6 +158,7 @@ for package in "${packages[@]}"; do
     version[$package]=$(fetch "$package") || die "no source of $package can be fetched"
   fi
 done
+flock -u 8
 
 # --- The build, once per source versions and script --------------------------
 
