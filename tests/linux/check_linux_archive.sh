@@ -49,7 +49,7 @@ for root in "${roots[@]}"; do
 done
 if [[ $reference == *.zip ]]; then
   unzip -q "$reference" -d "$scratch/unpacked"
-  reference_name=Wine
+  reference_name="the Windows archive under Wine"
 else
   mkdir "$scratch/unpacked"
   tar -xzf "$reference" -C "$scratch/unpacked"
