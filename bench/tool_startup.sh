@@ -67,6 +67,8 @@ echo "Debian's $(/usr/bin/convert -version | sed -n 's/^Version: \(ImageMagick [
 echo "(times: medians; ratio: the median of each round's shipped/Debian, and the half"
 echo " width of its 95% interval)"
 printf '%-17s %12s %12s %8s %7s\n' "" Debian shipped ratio "+/-"
+# The columns are awk expressions of the times, not shell.
+# shellcheck disable=SC2016
 for what in "${whats[@]}"; do
   read -r debian _ < <(column "$what" '$2')
   read -r shipped _ < <(column "$what" '$3')

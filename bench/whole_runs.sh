@@ -94,6 +94,8 @@ echo "Whole runs, from \"Working...\" to \"done\", $rounds rounds"
 echo "(times: medians; overhead: the median of each round's glyphrig/alone - 1, and the"
 echo " half width of its 95% interval)"
 printf '%-17s %20s %12s %10s %8s\n' kind "ImageMagick alone" glyphrig overhead "+/-"
+# The columns are awk expressions of the times, not shell.
+# shellcheck disable=SC2016
 for kind in "${kinds[@]}"; do
   read -r alone _ < <(column "$kind" '$2')
   read -r program _ < <(column "$kind" '$3')

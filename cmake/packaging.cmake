@@ -110,6 +110,7 @@ endif()
 configure_file(packaging/${glyphrig_users_readme} ${CMAKE_BINARY_DIR}/README.txt @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/README.txt DESTINATION .)
 install(FILES NOTICE.txt DESTINATION .)
+install(FILES LICENSE DESTINATION licenses RENAME glyphrig-LICENSE.txt)
 # The licences of the fonts that the pictures and the icon are drawn from.
 foreach(package fonts-dejavu-core fonts-dejavu-extra fonts-bebas-neue fonts-league-spartan
                 fonts-roadgeek fonts-opendin)

@@ -14,22 +14,25 @@ trap 'rm -rf "$work"' EXIT
 cp -r "$tree" "$work/tree"
 mkdir -p docs/images
 
-# example NAME ANSWERS: one run answering the dialogue with ANSWERS (printf escapes).
+# example NAME ANSWER...: one run answering the dialogue with one line per ANSWER,
+# each taken as it is: a text line is no format for printf.
 example() {
+  local name=$1
+  shift
   rm -f "$work/tree/result.png"
-  (cd "$work/tree" && printf "$2" | ./glyphrig >/dev/null)
+  (cd "$work/tree" && printf '%s\n' "$@" | ./glyphrig >/dev/null)
   if [ ! -f "$work/tree/result.png" ]; then
-    echo "make_examples: the run for $1 made no picture" >&2
+    echo "make_examples: the run for $name made no picture" >&2
     exit 1
   fi
   # Strip the time stamps so unchanged pictures stay unchanged in git.
-  convert "$work/tree/result.png" -strip "docs/images/$1.png"
-  echo "docs/images/$1.png: $(identify -format '%wx%h' "docs/images/$1.png")"
+  convert "$work/tree/result.png" -strip "docs/images/$name.png"
+  echo "docs/images/$name.png: $(identify -format '%wx%h' "docs/images/$name.png")"
 }
 
-example large_tinted '1\n10\nWasted!\n'
-example chat_line '0\n3\nMeet me at the docks in five minutes\n'
-example menu_line '2\n16\nStart New Game\n'
-example street_sign '3\nHarbour Road\n'
-example plate_fitted '4\nGlyphrig 2026\ny\n'
-example plate_fixed '4\nGlyphrig\nn\n'
+example large_tinted 1 10 'Wasted!'
+example chat_line 0 3 'Meet me at the docks in five minutes'
+example menu_line 2 16 'Start New Game'
+example street_sign 3 'Harbour Road'
+example plate_fitted 4 'Glyphrig 2026' y
+example plate_fixed 4 Glyphrig n

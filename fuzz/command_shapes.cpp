@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "glyphs/plate_width_table.h"
+#include "request/font_kind.h"
+
 namespace {
 
 constexpr std::string_view kConvert = "imagemagick\\convert.exe ";
@@ -23,9 +26,6 @@ constexpr std::array<std::string_view, 9> kFixedCommands = {
     "+repage "
     "alphabet/background.png",
 };
-
-constexpr std::array<std::string_view, 5> kFontFolders = {"normal", "large", "menu", "street",
-                                                          "car"};
 
 // Takes `head` off the front of `text`, if it is there.
 bool take(std::string_view& text, std::string_view head) {
@@ -64,25 +64,31 @@ bool is_plate_cut(std::string_view line) {
                 "+0 alphabet/mid.png");
 }
 
+// The typeface whose glyph folder `line` starts with, taken off the front.
+const glyphrig::typeface* take_folder(std::string_view& line) {
+  for (const glyphrig::typeface& face : glyphrig::kTypefaces) {
+    if (take(line, face.folder)) return &face;
+  }
+  return nullptr;
+}
+
 // The tool, then "alphabet/<font>/<byte>.png " for each byte, all of one font,
-// then " +append +repage result.png". Every font but the chat font has its lower case
-// and left brace folded away.
+// then " +append +repage result.png". The capitals-only fonts have their lower
+// case and left brace folded away, and a plate names only the bytes it has
+// widths for.
 bool is_strip(std::string_view line) {
   if (!take(line, kConvert)) return false;
-  std::string_view font;
-  while (take(line, "alphabet/")) {
-    const size_t slash = line.find('/');
-    if (slash == std::string_view::npos) return false;
-    const std::string_view this_font = line.substr(0, slash);
-    if (std::find(kFontFolders.begin(), kFontFolders.end(), this_font) == kFontFolders.end()) {
-      return false;
-    }
-    if (!font.empty() && this_font != font) return false;
+  const glyphrig::typeface* font = nullptr;
+  while (line.starts_with("alphabet/")) {
+    const glyphrig::typeface* this_font = take_folder(line);
+    if (this_font == nullptr || (font != nullptr && this_font != font)) return false;
     font = this_font;
-    line.remove_prefix(slash + 1);
     int byte = 0;
     if (!take_number(line, 255, byte)) return false;
-    if (font != "normal" && byte >= 'a' && byte <= '{') return false;
+    if (font->capitals_only && byte >= 'a' && byte <= '{') return false;
+    if (font->plate_widths && glyphrig::plate_width_table[static_cast<size_t>(byte)] == 0) {
+      return false;
+    }
     if (!take(line, ".png ")) return false;
   }
   return line == " +append +repage result.png";

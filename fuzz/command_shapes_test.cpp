@@ -33,7 +33,8 @@ TEST(IsProgramCommand, KnowsEachShapeAndNothingNearIt) {
        true},
       {kConvert + "alphabet/normal/97.png alphabet/normal/123.png  +append +repage result.png",
        true},
-      {kConvert + "alphabet/car/124.png alphabet/car/96.png  +append +repage result.png", true},
+      {kConvert + "alphabet/car/90.png alphabet/car/96.png  +append +repage result.png", true},
+      {kConvert + "alphabet/car/124.png  +append +repage result.png", false},     // no plate width
       {kConvert + "alphabet/large/97.png  +append +repage result.png", false},    // not folded
       {kConvert + "alphabet/street/123.png  +append +repage result.png", false},  // not folded
       {kConvert + "alphabet/large/65.png alphabet/menu/65.png  +append +repage result.png", false},
@@ -98,9 +99,9 @@ TEST(IsProgramCommand, KnowsEveryCommandTheProgramBuilds) {
       }
     }
   }
-  for (int32_t kind = 0; kind < kFontKinds; ++kind) {
+  for (const typeface& face : kTypefaces) {
     render_request request;
-    request.font_kind = static_cast<font_kind>(kind);
+    request.font_kind = face.kind;
     for (int byte = 0; byte < 256; ++byte) request.text_line += static_cast<char>(byte);
     const std::string strip = strip_step(glyph_pass(request).glyph_list).command_line;
     EXPECT_TRUE(is_program_command(strip)) << strip;

@@ -17,28 +17,15 @@
 # its pool path; the newest version whose tarball is served is taken.
 # GLYPHRIG_IMAGEMAGICK_REFRESH=1 looks for newer ones again.
 set -euo pipefail
-cache=${GLYPHRIG_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glyphrig}
+source "$(dirname "$0")/lib.sh"
+cache=$glyphrig_cache
 suite=trixie
-
-say() { echo "imagemagick7_linux: $*" >&2; }
-die() {
-  say "$*"
-  exit 1
-}
+glyphrig_me=imagemagick7_linux
 
 mkdir -p "$cache/sources/imagemagick7"
 exec 9>"$cache/imagemagick7-linux.lock"
 flock 9
 
-# cached_versions: the versions in the cache whose files still match their
-# sha256, newest first.
-cached_versions() {
-  local dir
-  for dir in "$cache/sources/imagemagick7"/*/; do
-    [ -f "$dir/SHA256SUMS" ] || continue
-    (cd "$dir" && sha256sum --quiet -c SHA256SUMS >/dev/null 2>&1) && basename "$dir"
-  done | sort -rV
-}
 
 # fetch: the newest upstream tarball of the suite that the mirror serves,
 # into the cache. Prints its version.
@@ -60,16 +47,14 @@ fetch() {
   while read -r directory sum file; do
     version=${file#imagemagick_}
     version=${version%.orig.tar.xz}
-    if cached_versions | grep -qxF "$version"; then
+    if cached_versions "$cache/sources/imagemagick7" | grep -qxF "$version"; then
       echo "$version"
       return 0
     fi
     tmp=$(mktemp -d "$cache/sources/.fetch.XXXXXX")
     if /usr/lib/apt/apt-helper download-file "$mirror/$directory/$file" "$tmp/$file" \
       "SHA256:$sum" >/dev/null 2>&1; then
-      (cd "$tmp" && sha256sum -- "$file" >SHA256SUMS)
-      rm -rf "${cache:?}/sources/imagemagick7/$version"
-      mv "$tmp" "$cache/sources/imagemagick7/$version"
+      keep_fetched "$tmp" "$cache/sources/imagemagick7" "$version"
       say "fetched $file"
       echo "$version"
       return 0
@@ -87,7 +72,7 @@ fetch() {
   return 1
 }
 
-version=$(cached_versions | head -n 1)
+version=$(cached_versions "$cache/sources/imagemagick7" | head -n 1)
 if [ -z "$version" ] || [ -n "${GLYPHRIG_IMAGEMAGICK_REFRESH:-}" ]; then
   version=$(fetch) || die "no ImageMagick 7 source of Debian's $suite can be fetched"
 fi

@@ -9,17 +9,14 @@
 # how long each step took; fails when any check fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-now() { echo $(($(date +%s%N) / 1000000)); }
-seconds_since() { awk -v ms=$(($(now) - $1)) 'BEGIN { printf "%.1f", ms / 1000 }'; }
+source scripts/lib.sh
 start=$(now)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
 
 step=$(now)
 im7_bin=$(scripts/imagemagick7_linux.sh)
 roots=("$(tests/linux/debian_root.sh bookworm)" "$(tests/linux/debian_root.sh bullseye)")
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+make_scratch
 busybox_root=$scratch/busybox-static
 tests/linux/busybox_root.sh "$busybox_root"
 roots+=("$busybox_root")
@@ -40,8 +37,7 @@ arm64_roots+=("$scratch/busybox-static-arm64")
 arm64_root_time=$(seconds_since "$step")
 
 step=$(now)
-export WINEPREFIX=$PWD/build-windows/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY WAYLAND_DISPLAY
+use_wine
 broken=0
 tests/linux/check_imagemagick7_runs.sh build/tree "$im7_bin" || broken=1
 x86_64_tgz=build/glyphrig-$version-Linux-x86_64.tar.gz

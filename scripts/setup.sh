@@ -17,6 +17,8 @@ glyphrig_run_packages=(
 # shellcheck disable=SC2034
 glyphrig_test_packages=(
   clang libgtest-dev libbenchmark-dev libclang-rt-14-dev
+  # the habits every change keeps: scripts shellcheck-clean, C++ formatted
+  shellcheck clang-format
   # glyphrig.exe: the cross compilers, Wine to run it, tools that read it back, unzip for its archive
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 icoutils libimage-exiftool-perl unzip

@@ -5,9 +5,7 @@
 # step took; fails when any check fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-now() { echo $(($(date +%s%N) / 1000000)); }
-seconds_since() { awk -v ms=$(($(now) - $1)) 'BEGIN { printf "%.1f", ms / 1000 }'; }
+source scripts/lib.sh
 start=$(now)
 
 step=$(now)
@@ -23,22 +21,19 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.
 
 # ImageMagick 7's convert.exe (7.0.8 Q16, 64-bit), which a user may put in
 # place of the shipped tools; fetched once into the cache outside the clone.
-cache=${GLYPHRIG_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glyphrig}
 im7_package=@hakuneko/imagemagick-binaries@7.0.8-58-3
-im7=$cache/npm/${im7_package##*/}/convert.exe
+im7=$glyphrig_cache/npm/${im7_package##*/}/convert.exe
 if [ ! -f "$im7" ]; then
   mkdir -p "$(dirname "$im7")"
-  tarball=$(cd "$cache/npm" && npm pack --silent "$im7_package")
-  tar -xzf "$cache/npm/$tarball" -O package/bin/win32/amd64/convert.exe >"$im7.tmp"
+  tarball=$(cd "$glyphrig_cache/npm" && npm pack --silent "$im7_package")
+  tar -xzf "$glyphrig_cache/npm/$tarball" -O package/bin/win32/amd64/convert.exe >"$im7.tmp"
   mv "$im7.tmp" "$im7"
 fi
 
 # A Wine prefix of this run's own, made before the first program starts so
-# that no check waits for it. No display: the program is a console program,
-# and Wine is kept from offering to install Mono or Gecko.
+# that no check waits for it.
 step=$(now)
-export WINEPREFIX=$PWD/build-windows/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY WAYLAND_DISPLAY
+use_wine
 rm -rf "$WINEPREFIX"
 wine wineboot --init >/dev/null 2>&1
 wine_time=$(seconds_since "$step")

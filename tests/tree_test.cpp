@@ -255,9 +255,9 @@ INSTANTIATE_TEST_SUITE_P(Tree, FallbackLetter,
                                            fallback_case{"car", 128, 'C', true,
                                                          false}));  // C cedilla
 
-// The number in the "Longest line of W" column of the README's line-length table for a font.
+// The number in the "Longest line of W" column of README.md's line-length table for a font.
 std::optional<long long> readme_longest_line_of_w(const std::string& font) {
-  std::ifstream readme(GLYPHRIG_README);
+  std::ifstream readme(GLYPHRIG_SOURCE_DIR "/README.md");
   std::string line;
   std::size_t column = 0;
   while (std::getline(readme, line)) {
@@ -279,11 +279,26 @@ std::optional<long long> readme_longest_line_of_w(const std::string& font) {
   return std::nullopt;
 }
 
+// The same number in a users' README.txt, whose lines read "  Large   484 W, or about 740".
+std::optional<long long> users_readme_longest_line_of_w(const std::string& file,
+                                                        const std::string& font) {
+  std::ifstream readme(std::string(GLYPHRIG_SOURCE_DIR "/packaging/") + file);
+  for (std::string line; std::getline(readme, line);) {
+    if (!line.starts_with("  " + font + " ")) continue;
+    std::string number;
+    std::istringstream(line.substr(font.size() + 2)) >> number;
+    std::erase(number, ',');
+    return std::stoll(number);
+  }
+  return std::nullopt;
+}
+
 // The strip command joins the glyphs with +append, so the longest line of a font is as many
 // W, its widest letter, as ImageMagick's width policy allows in one picture.
 struct longest_line_case {
   std::string folder;
   std::string readme_font;  // as the README's table names it
+  std::string users_font;   // as the users' README.txt of each archive names it
 };
 
 void PrintTo(const longest_line_case& c, std::ostream* os) { *os << c.folder; }
@@ -324,15 +339,19 @@ TEST_P(LongestLine, IsAsManyWAsImageMagicksWidthPolicyAllows) {
                  << *limit << " px, " << longest << " W of " << c.folder;
   }
   EXPECT_EQ(readme_longest_line_of_w(c.readme_font), longest) << c.readme_font;
+  for (const char* file : {"README-linux.txt", "README-windows.txt"}) {
+    EXPECT_EQ(users_readme_longest_line_of_w(file, c.users_font), longest) << file;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tree, LongestLine,
-                         ::testing::Values(longest_line_case{"normal", "normal (chat)"},
-                                           longest_line_case{"large", "large"},
-                                           longest_line_case{"menu", "menu"},
-                                           longest_line_case{"street", "street sign"},
-                                           longest_line_case{"car", "car plate"}),
-                         [](const auto& info) { return info.param.folder; });
+INSTANTIATE_TEST_SUITE_P(
+    Tree, LongestLine,
+    ::testing::Values(longest_line_case{"normal", "normal (chat)", "Normal (chat)"},
+                      longest_line_case{"large", "large", "Large"},
+                      longest_line_case{"menu", "menu", "Menu"},
+                      longest_line_case{"street", "street sign", "Street signs"},
+                      longest_line_case{"car", "car plate", "Licence plates"}),
+    [](const auto& info) { return info.param.folder; });
 
 TEST(CarFolder, HasAPictureExactlyAsWideAsThePlateTableForEachBytesOfWidth) {
   const auto sizes = sizes_in(kAlphabet / "car");
@@ -340,7 +359,7 @@ TEST(CarFolder, HasAPictureExactlyAsWideAsThePlateTableForEachBytesOfWidth) {
   for (int byte = 0; byte < 256; ++byte) {
     if (plate_width_table[byte] > 0) expected.push_back(byte);
   }
-  ASSERT_EQ(expected.size(), 70u);
+  ASSERT_EQ(expected.size(), 71u);
   EXPECT_EQ(glyph_bytes(sizes), expected);
 
   const int height = sizes.at("65.png").height;

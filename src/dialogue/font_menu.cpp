@@ -13,16 +13,11 @@ void write_font_menu(std::ostream& out) {
   out << "                                  GLYPHRIG                           version 2 \n";
   out << kRule;
   end_block(out);
-  out << "                 0  -  Normal  font (i.e. chat)\n";
-  end_block(out);
-  out << "                 1  -  Large   font (i.e. WASTED)\n";
-  end_block(out);
-  out << "                 2  -  Menu    font\n";
-  end_block(out);
-  out << "                 3  -  Street  signs\n";
-  end_block(out);
-  out << "                 4  -  Car     license plate\n";
-  end_block(out);
+  for (const typeface& face : kTypefaces) {
+    out << "                 " << static_cast<int32_t>(face.kind) << "  -  " << face.menu_name
+        << '\n';
+    end_block(out);
+  }
   out << kRule;
   end_block(out);
   out << "Enter font type number: ";

@@ -170,15 +170,17 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   const auto font = choose_font(in, out);
   if (!font) return input_ended(out);
   request.font_kind = *font;
+  const typeface& face = typeface_of(request.font_kind);
 
   // 2. The tint, for the screen fonts.
-  if (takes_colour(request.font_kind) && !choose_colour(in, out, run_command, request)) {
+  if (face.tinted && !choose_colour(in, out, run_command, request)) {
     return input_ended(out);
   }
 
   // 3. The text line; plates ask their own questions.
-  const bool answered = request.font_kind == font_kind::car ? ask_plate_questions(in, out, request)
-                                                            : ask_text_line(in, out, request);
+  const bool answered = face.backdrop == backdrop::licence_plate
+                            ? ask_plate_questions(in, out, request)
+                            : ask_text_line(in, out, request);
   if (!answered) return input_ended(out);
 
   // 4. From here on nothing more is asked.
@@ -216,7 +218,7 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   // 8. The plate background. A plate too wide is refused, and the run says
   //    so in its status too.
   bool refused = false;
-  if (request.font_kind == font_kind::car) {
+  if (face.backdrop == backdrop::licence_plate) {
     const plate_plan plan = plate_steps(request.auto_adjust, pass.text_width);
     for (const image_step& step : plan.steps) {
       if (const auto end = run.finish(step)) return *end;

@@ -58,6 +58,19 @@ char32_t code_page_850_character(unsigned char byte) {
   return byte < 0x80 ? byte : kCodePage850UpperHalf[byte - 0x80];
 }
 
+std::optional<unsigned char> code_page_850_capital(unsigned char byte) {
+  // The letters of the upper half are Latin-1's, whose lower case à to þ sits
+  // 32 above its capitals; ÷ sits among them, and ß and ÿ have no capital
+  // there.
+  const char32_t character = code_page_850_character(byte);
+  if (byte < 0x80 || character < U'\u00E0' || character > U'\u00FE' || character == U'\u00F7') {
+    return std::nullopt;
+  }
+  const auto capital = code_page_850_byte(character - 0x20);
+  if (!capital) return std::nullopt;
+  return static_cast<unsigned char>(*capital);
+}
+
 void append_utf8(std::string& text, char32_t character) {
   const auto put = [&text](uint32_t byte) { text += static_cast<char>(byte); };
   const uint32_t c = character;

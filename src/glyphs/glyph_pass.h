@@ -18,7 +18,9 @@ std::string int_to_decimal(int32_t value);
 void append_glyph_picture(std::string& text, std::string_view folder, unsigned char byte);
 
 struct glyph_pass_result {
-  std::string glyph_list;  // one "<folder><byte>.png " per byte of the line
+  // One "<folder><byte>.png " per byte of the line that the font has a
+  // picture for.
+  std::string glyph_list;
   int32_t text_width = 0;  // the line's width on a licence plate, in pixels
   // Where the line first holds each byte that the font has no picture for:
   // the plate font draws only the bytes that have a plate width.
@@ -26,8 +28,9 @@ struct glyph_pass_result {
   size_t with_picture = 0;  // how many bytes of the line have a picture
 };
 
-// Folds a..z and the left brace to upper case (all kinds but the chat font),
-// in place, and names one glyph picture per byte of the folded line.
+// Folds the line in place as its typeface draws it (a..z and the left brace to
+// upper case in the capitals-only faces, and accented lower case to its
+// capital on a plate), and names the glyph picture of each folded byte.
 glyph_pass_result glyph_pass(render_request& request);
 
 }  // namespace glyphrig

@@ -29,10 +29,18 @@ TEST(GlyphPass, FoldsLowerCaseOutsideTheChatFontAndNamesEachByteByItsUnsignedVal
       {font_kind::normal, "Hi", "Hi", "alphabet/normal/72.png alphabet/normal/105.png "},
       {font_kind::menu, "", "", ""},
       {font_kind::street, " ", " ", "alphabet/street/32.png "},
-      // The fold runs from a to the left brace; the bar and tilde stay.
+      // The fold runs from a to the left brace; the bar and tilde stay. A
+      // plate draws only what it has widths for.
       {font_kind::car, "az{|~`@", "AZ[|~`@",
-       "alphabet/car/65.png alphabet/car/90.png alphabet/car/91.png alphabet/car/124.png "
-       "alphabet/car/126.png alphabet/car/96.png alphabet/car/64.png "},
+       "alphabet/car/65.png alphabet/car/90.png "
+       "alphabet/car/96.png "},
+      // Ú is 233, and a plate takes é as É (144): "ÚLTIMO café".
+      {font_kind::car, "\xe9LTIMO caf\x82", "\xe9LTIMO CAF\x90",
+       "alphabet/car/233.png alphabet/car/76.png alphabet/car/84.png alphabet/car/73.png "
+       "alphabet/car/77.png alphabet/car/79.png alphabet/car/32.png alphabet/car/67.png "
+       "alphabet/car/65.png alphabet/car/70.png alphabet/car/144.png "},
+      // ... but only where it has a picture of the capital: ø's Ø has none.
+      {font_kind::car, "\x9b", "\x9b", ""},
       {font_kind::normal, "{z", "{z", "alphabet/normal/123.png alphabet/normal/122.png "},
       // Bytes above 127 are never folded and never negative.
       {font_kind::large, "\x8e\xe9\xff", "\x8e\xe9\xff",
@@ -65,6 +73,8 @@ TEST(GlyphPass, SumsThePlateWidthOfTheFoldedLine) {
       {font_kind::car, "IMWwq", 9 + 19 + 22 + 22 + 14},
       {font_kind::car, "\x80\x92\xad\xd6\xd8\xe1", 12 + 19 + 5 + 9 + 11 + 13},
       {font_kind::car, "0123456789", 12 + 7 + 12 + 12 + 15 + 12 + 12 + 14 + 12 + 12},
+      {font_kind::car, "\xe9LTIMO caf\x82", 12 + 12 + 11 + 9 + 19 + 12 + 13 + 12 + 12 + 12 + 12},
+      {font_kind::car, "\x91\xa4\x81", 19 + 12 + 12},  // æ ñ ü as Æ Ñ Ü
   };
   for (const auto& c : cases) {
     render_request request = request_for(c.kind, c.text);
@@ -75,8 +85,8 @@ TEST(GlyphPass, SumsThePlateWidthOfTheFoldedLine) {
 TEST(PlateWidthTable, HasSeventyGlyphsOfWidth) {
   const auto glyphs = std::count_if(plate_width_table.begin(), plate_width_table.end(),
                                     [](int32_t width) { return width != 0; });
-  EXPECT_EQ(glyphs, 70);
-  EXPECT_EQ(std::accumulate(plate_width_table.begin(), plate_width_table.end(), 0), 823);
+  EXPECT_EQ(glyphs, 71);
+  EXPECT_EQ(std::accumulate(plate_width_table.begin(), plate_width_table.end(), 0), 835);
 }
 
 }  // namespace

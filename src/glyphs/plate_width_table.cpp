@@ -29,9 +29,10 @@ constexpr std::array<int32_t, 256> make_plate_width_table() {
   width['Y'] = 15;
   width['Z'] = 15;
   width['`'] = 5;
-  // Accented capitals and a few signs of the console's code page.
-  for (int b : {128, 142, 144, 153, 154, 165, 181, 182, 183, 210, 211, 212, 215, 218, 224, 226, 227,
-                234, 235}) {
+  // Accented capitals and a few signs of the console's code page. 233 is Ú;
+  // 218, a box corner there, has always had Ú's width and picture too.
+  for (int b : {128, 142, 144, 153, 154, 165, 181, 182, 183, 210,
+                211, 212, 215, 218, 224, 226, 227, 233, 234, 235}) {
     width[b] = 12;
   }
   width[146] = 19;

@@ -65,7 +65,8 @@ image_step strip_step(const std::string& glyph_list) {
 }
 
 std::optional<image_step> tint_or_sign_step(const render_request& request) {
-  if (takes_colour(request.font_kind) && request.colour_value) {
+  const typeface& face = typeface_of(request.font_kind);
+  if (face.tinted && request.colour_value) {
     // ImageMagick 7 applies the operators to the alpha channel too, which
     // would turn the transparent ground opaque; only the colours are tinted.
     const std::string result(kResultPicture);
@@ -74,7 +75,7 @@ std::optional<image_step> tint_or_sign_step(const render_request& request) {
                 *request.colour_value + " result.png"),
         result, result};
   }
-  if (request.font_kind == font_kind::street) return centre_on(kStreetBackground);
+  if (face.backdrop == backdrop::street_sign) return centre_on(kStreetBackground);
   return std::nullopt;
 }
 

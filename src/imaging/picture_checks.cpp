@@ -37,7 +37,7 @@ void for_each_glyph(const render_request& request, F each) {
     if (seen[byte]) continue;
     seen[byte] = true;
     std::string picture;
-    append_glyph_picture(picture, font_folder(request.font_kind), byte);
+    append_glyph_picture(picture, typeface_of(request.font_kind).folder, byte);
     each(byte, picture);
   }
 }

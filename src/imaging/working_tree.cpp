@@ -14,15 +14,16 @@ namespace glyphrig {
 namespace {
 
 std::vector<std::string_view> backgrounds_for(const render_request& request) {
-  switch (request.font_kind) {
-    case font_kind::street:
+  switch (typeface_of(request.font_kind).backdrop) {
+    case backdrop::street_sign:
       return {kStreetBackground};
-    case font_kind::car:
+    case backdrop::licence_plate:
       if (request.auto_adjust) return {kPlateLeft, kPlateMiddle, kPlateRight};
       return {kFixedPlate};
-    default:
-      return {};
+    case backdrop::none:
+      break;
   }
+  return {};
 }
 
 std::string missing(std::string_view path, std::string_view what) {
@@ -71,7 +72,7 @@ std::string damaged_tree_part(std::string_view path, std::string_view what) {
 
 std::optional<std::string> missing_tree_part(const render_request& request) {
   std::error_code error;
-  const std::string_view folder = font_folder(request.font_kind);
+  const std::string_view folder = typeface_of(request.font_kind).folder;
   if (!std::filesystem::is_directory(folder, error)) {
     return missing(folder, "the glyph pictures of this font");
   }

@@ -15,8 +15,7 @@ source "$(dirname "$0")/../windows/check_lib.sh"
 linux_tree=$(realpath "$1")
 im7_bin=$(realpath "$2")
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+make_scratch
 
 # Each PATH is a folder of its own, so that no other ImageMagick on the
 # machine is found: the tools it is about, and what the clean-up script runs.
@@ -40,17 +39,8 @@ for side in left:-1 right:+1; do
   bin_with "im6-${side%:*}" convert=/usr/bin/convert
 done
 
-# NAME, answers, and whether the text is centred on a background.
-cases=(
-  "large font, preset tint" $'1\n10\nGo now\n' no
-  "chat font, typed code" $'0\n8\n#33cc99\nHi there\n' no
-  "menu font, named colour" $'2\n8\nred\nMenu\n' no
-  "chat font, no tint" $'0\n0\nplain chat\n' no
-  "street sign" $'3\nHarbour Road\n' yes
-  "fitted plate, two pieces" $'4\nab 12\ny\n' yes
-  "fitted plate, three pieces" $'4\nWWWWWWWWWW\ny\n' yes
-  "fixed plate" $'4\nGlyphrig\nn\n' yes
-)
+# Every kind: NAME, answers, and whether the text is centred on a background.
+cases=("${glyphrig_kinds[@]}")
 
 # run_in TREE_COPY BIN ANSWERS: the program's run there, with PATH=BIN alone.
 run_in() {
@@ -70,7 +60,7 @@ same_picture() {
 # references I: the ImageMagick 6 runs that case I is compared with.
 references() {
   echo im6
-  [ "${cases[$1 + 2]}" = no ] || echo im6-left im6-right
+  [ "${cases[$1 + 2]}" = clear ] || echo im6-left im6-right
 }
 
 # Each run ends with the program's closing pause: they run side by side.

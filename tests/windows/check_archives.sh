@@ -12,11 +12,10 @@ tgz=$(realpath "$2")
 alphabet=$(realpath "$3")
 stand_ins=$(realpath "$4")
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+make_scratch
 
 fonts=(normal large menu street car)
-licences=(fonts-bebas-neue fonts-dejavu-core fonts-dejavu-extra fonts-league-spartan
+licences=(glyphrig-LICENSE fonts-bebas-neue fonts-dejavu-core fonts-dejavu-extra fonts-league-spartan
   fonts-opendin fonts-roadgeek)
 
 # ImageMagick's tools and the licences they need: each archive has its own
@@ -43,7 +42,7 @@ check_listing() {
   for font in "${fonts[@]}"; do
     expect_eq "$name: the pictures of alphabet/$font/" \
       "$(sed -n "s|^$top/alphabet/$font/\(.\+\)$|\1|p" <<<"$listing" | sort)" \
-      "$(cd "$alphabet/$font" && ls | sort)"
+      "$(find "$alphabet/$font" -mindepth 1 -maxdepth 1 -printf '%P\n' | sort)"
   done
 }
 

@@ -12,10 +12,7 @@ set -euo pipefail
 source "$(dirname "$0")/check_lib.sh"
 zip=$(realpath "$1")
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-unzip -q "$zip" -d "$scratch/unpacked"
-unpacked=$(echo "$scratch"/unpacked/*/)
+unpack_zip "$zip"
 
 # fault_case NAME ANSWERS LAST_LINE CUT [USER_PREFIX]: a run in a fresh copy of
 # the unpacked folder with the picture CUT (if any) cut to half its size; as

@@ -15,9 +15,9 @@ stand_ins=$(realpath "$2")
 alphabet=$(realpath "$3")
 clean_up=$(realpath "$4")
 
-scratch=$(mktemp -d)
+make_scratch
 tmux_socket=$scratch/tmux
-trap 'tmux -S "$tmux_socket" kill-server 2>/dev/null || true; rm -rf "$scratch"' EXIT
+at_exit="tmux -S '$tmux_socket' kill-server 2>/dev/null || true"
 
 stopped='Stopped before the picture was finished: no result.png is left.'
 pieces=(alphabet/left.png alphabet/mid.png alphabet/right.png alphabet/background.png)

@@ -1,6 +1,7 @@
 # shellcheck shell=bash
 # Sourced by the Windows checks: counts checks and reports each failure with
-# what was expected and what came.
+# what was expected and what came; and brings what every script shares.
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 glyphrig_passed=0
 glyphrig_failed=0
 

@@ -16,9 +16,9 @@ stand_ins=$(realpath "$2")
 alphabet=$(realpath "$3")
 cases=$(realpath "$4")
 
-scratch=$(mktemp -d)
+make_scratch
 tmux_socket=$scratch/tmux
-trap 'tmux -S "$tmux_socket" kill-server 2>/dev/null || true; rm -rf "$scratch"' EXIT
+at_exit="tmux -S '$tmux_socket' kill-server 2>/dev/null || true"
 
 # lay_out_tree DIR: what a chat-font run reads, with recording tools.
 lay_out_tree() {

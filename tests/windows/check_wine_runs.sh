@@ -19,8 +19,7 @@ clean_up=$(realpath "$4")
 linux_program=$(realpath "$5")
 stand_in=$(dirname "$linux_program")/glyphrig_stand_in
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+make_scratch
 
 # lay_out_tree DIR: the glyph pictures and backgrounds that a run reads (hard
 # links: a run only adds and removes files), and the file it locks.
