@@ -8,9 +8,10 @@ cd "$(dirname "$0")/.."
 
 # What git holds, as in check_links.sh.
 tracked=$(git -c safe.directory="$PWD" ls-files)
-# Every shell script, by its first line: some, like ./test, have no suffix.
+# Every shell script, by its first line (a file that is only sourced names
+# its shell for shellcheck there): some, like ./test, have no suffix.
 mapfile -t scripts < <(grep -vE '\.(png|ico|md|txt|cpp|h|json|cmake|in)$' <<<"$tracked" |
-  xargs awk 'FNR == 1 && /^#!.*[/ ](ba)?sh$/ { print FILENAME } { nextfile }')
+  xargs awk 'FNR == 1 && /^(#!.*[/ ](ba)?sh|# shellcheck shell=(ba)?sh)$/ { print FILENAME } { nextfile }')
 mapfile -t sources < <(grep -E '\.(cpp|h)$' <<<"$tracked")
 
 broken=0
