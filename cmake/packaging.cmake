@@ -1,6 +1,8 @@
 # The release archives: one folder, glyphrig-<version>-<system>/, that holds
 # the program beside its working tree. Unpack it, enter it, run the program.
 #   Linux:   cmake --build --preset default && cpack --preset default
+#   aarch64: the same for the default preset first, then
+#            cmake --build --preset aarch64 && cpack --preset aarch64
 #   Windows: the same for the default preset first (it draws the glyph
 #            pictures), then cmake --build --preset windows && cpack --preset windows
 
@@ -14,16 +16,27 @@ if(WIN32)
   set(glyphrig_users_readme README-windows.txt)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
-  if(NOT IS_DIRECTORY ${GLYPHRIG_ALPHABET_DIR}/car)
-    message(WARNING "The Windows archive takes the glyph pictures from ${GLYPHRIG_ALPHABET_DIR}/, "
-                    "which is not drawn yet: build the default preset before cpack "
-                    "(cmake --preset default && cmake --build --preset default).")
-  endif()
 else()
   set(glyphrig_clean_up remove_temp.sh)
   set(glyphrig_users_readme README-linux.txt)
   set(CPACK_GENERATOR TGZ)
-  set(CPACK_SYSTEM_NAME ${CMAKE_SYSTEM_NAME})
+  # One archive for each machine: Linux-x86_64, Linux-aarch64.
+  set(CPACK_SYSTEM_NAME ${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
+  # What the users' README says the archive needs, and where it was tried.
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL aarch64)
+    set(glyphrig_linux_machine "a 64-bit ARM Linux (aarch64, arm64), kernel 3.7 or later")
+    set(glyphrig_linux_tried "Debian 12 for arm64 and on a system with no C library at all, both\nunder emulation (qemu-user) on an x86-64 machine")
+    set(glyphrig_linux_other "archive for x86-64 Linux, glyphrig-${PROJECT_VERSION}-Linux-x86_64.tar.gz.")
+  else()
+    set(glyphrig_linux_machine "a 64-bit x86 (Intel or AMD) Linux, kernel 3.2 or later")
+    set(glyphrig_linux_tried "Debian 11 and 12 and on a system with no C library at all")
+    set(glyphrig_linux_other "archive for arm64 Linux (Raspberry Pi, ARM laptops and servers),\nglyphrig-${PROJECT_VERSION}-Linux-aarch64.tar.gz.")
+  endif()
+endif()
+if(CMAKE_CROSSCOMPILING AND NOT IS_DIRECTORY ${GLYPHRIG_ALPHABET_DIR}/car)
+  message(WARNING "The ${CPACK_SYSTEM_NAME} archive takes the glyph pictures from "
+                  "${GLYPHRIG_ALPHABET_DIR}/, which is not drawn yet: build the default preset "
+                  "before cpack (cmake --preset default && cmake --build --preset default).")
 endif()
 
 install(TARGETS glyphrig RUNTIME DESTINATION .)
@@ -53,10 +66,14 @@ if(GLYPHRIG_ARCHIVE_IMAGEMAGICK)
     set(glyphrig_tool_files)
   else()
     set(glyphrig_tools_target linux)
+    if(CMAKE_SYSTEM_PROCESSOR STREQUAL aarch64)
+      set(glyphrig_tools_target linux-aarch64)
+    endif()
     set(glyphrig_tool_suffix "")
     # The configuration files that the Windows tools carry inside them.
     set(glyphrig_tool_files colors.xml english.xml policy.xml)
   endif()
+  string(REGEX REPLACE "-.*" "" glyphrig_tool_system ${glyphrig_tools_target})
   set(glyphrig_imagemagick ${CMAKE_BINARY_DIR}/imagemagick)
   set(glyphrig_tools ${glyphrig_imagemagick}/convert${glyphrig_tool_suffix}
                      ${glyphrig_imagemagick}/composite${glyphrig_tool_suffix})
@@ -67,7 +84,7 @@ if(GLYPHRIG_ARCHIVE_IMAGEMAGICK)
             ${glyphrig_imagemagick}
     DEPENDS ${CMAKE_SOURCE_DIR}/scripts/imagemagick_tools.sh
             ${CMAKE_SOURCE_DIR}/scripts/imagemagick_tools.patch
-            ${CMAKE_SOURCE_DIR}/scripts/imagemagick_tools.README-${glyphrig_tools_target}.txt
+            ${CMAKE_SOURCE_DIR}/scripts/imagemagick_tools.README-${glyphrig_tool_system}.txt
     COMMENT "ImageMagick's convert and composite for ${glyphrig_tools_target} from Debian's sources"
     USES_TERMINAL)
   add_custom_target(imagemagick_tools ALL DEPENDS ${glyphrig_tools})
@@ -79,8 +96,8 @@ else()
 endif()
 
 # The Linux program is static, as its tools are: it needs no dynamic loader
-# and no C library of the system, so it starts on any x86-64 Linux, old or
-# new, glibc or musl. It asks for no user names, host names, character sets
+# and no C library of the system, so it starts on any Linux of its machine,
+# old or new, glibc or musl. It asks for no user names, host names, character sets
 # or plug-ins, the parts of a static glibc that would still look for the
 # system's libraries.
 option(GLYPHRIG_STATIC_RUNTIME "Link the Linux program statically" ON)

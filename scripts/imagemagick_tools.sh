@@ -16,8 +16,12 @@
 #            three files beside them in OUT_DIR, where the programs look for
 #            them as imagemagick/ of the working directory (Glyphrig starts
 #            them in its folder).
-# OUT_DIR gets the programs, README.txt (from imagemagick_tools.README-TARGET.txt)
-# and licenses/.
+#   linux-aarch64
+#            the same for any aarch64 (arm64) Linux, by Debian's
+#            aarch64-linux-gnu-gcc, static with glibc (libc6-dev-arm64-cross)
+#            linked in.
+# OUT_DIR gets the programs, README.txt (from imagemagick_tools.README-windows.txt
+# or -linux.txt) and licenses/.
 #
 # The sources (with their sha256) and the built programs are kept in
 # $GLYPHRIG_CACHE (default: ${XDG_CACHE_HOME:-~/.cache}/glyphrig), outside the
@@ -58,7 +62,21 @@ linux)
   export CC=musl-gcc AR=ar RANLIB=ranlib
   strip="strip"
   ;;
-*) die "the target is windows or linux, not '$target'" ;;
+linux-aarch64)
+  # glibc, whose static libraries Debian's cross toolchain brings, rather
+  # than musl, which for arm64 only comes as a multiarch package of a
+  # foreign architecture. The tools ask for no user names or plug-ins, the
+  # parts of a static glibc that would look for the system's libraries.
+  host=aarch64-linux-gnu
+  exe=
+  configure_host=("--host=$host")
+  export CHOST=$host CC=$host-gcc AR=$host-ar RANLIB=$host-ranlib
+  strip=$host-strip
+  # a*b+c is rounded twice, as on x86-64, not once by a fused
+  # multiply-add, so that both draw the same pixels.
+  arch_cflags=-ffp-contract=off
+  ;;
+*) die "the target is windows, linux or linux-aarch64, not '$target'" ;;
 esac
 
 mkdir -p "$cache/sources"
@@ -129,6 +147,9 @@ fetch() {
 
 declare -A version
 lists_updated=
+# The sources serve every target, and ./test builds two at once: one fetch at a time.
+exec 8>"$cache/sources.lock"
+flock 8
 for package in "${packages[@]}"; do
   version[$package]=$(cached_versions "$package" | head -n 1)
   if [ -z "${version[$package]}" ] || [ -n "${GLYPHRIG_IMAGEMAGICK_REFRESH:-}" ]; then
@@ -137,6 +158,7 @@ for package in "${packages[@]}"; do
     version[$package]=$(fetch "$package") || die "no source of $package can be fetched"
   fi
 done
+flock -u 8
 
 # --- The build, once per source versions and script --------------------------
 
@@ -166,7 +188,7 @@ if [ ! -f "$built/done" ]; then
   # The date of Debian's last change, so that the same sources give the same files.
   SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "${tree[imagemagick]}/debian/changelog" -STimestamp)
   export SOURCE_DATE_EPOCH
-  export CFLAGS="-O2 -ffile-prefix-map=$work=/build"
+  export CFLAGS="-O2 -ffile-prefix-map=$work=/build${arch_cflags:+ $arch_cflags}"
   export CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib"
   export PKG_CONFIG=pkg-config PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig PKG_CONFIG_PATH=
   jobs=$(nproc)
@@ -189,7 +211,7 @@ if [ ! -f "$built/done" ]; then
     tool_ldflags="-all-static -L$prefix/lib -Wl,--no-insert-timestamp"
     tool_libs="$work/config.o -lws2_32"
     ;;
-  linux)
+  linux*)
     # The search path of the configuration files is a relative one, the
     # working directory's imagemagick/, instead of the prefix's etc/: the
     # programs then read the files beside them wherever the archive is
@@ -240,7 +262,7 @@ if [ ! -f "$built/done" ]; then
   for tool in convert composite; do
     $strip -o "$built.tmp/$tool$exe" "${tree[imagemagick]}/utilities/$tool$exe"
   done
-  if [ "$target" = linux ]; then
+  if [ "$target" != windows ]; then
     cp "$config"/{colors,english,policy}.xml "$built.tmp/"
   fi
   licences=$built.tmp/licenses
@@ -256,6 +278,8 @@ if [ ! -f "$built/done" ]; then
     cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$licences/mingw-w64-copyright.txt" ;;
   linux) # the C library is linked in.
     cp /usr/share/doc/musl-dev/copyright "$licences/musl-copyright.txt" ;;
+  linux-aarch64)
+    cp /usr/share/doc/libc6-dev-arm64-cross/copyright "$licences/glibc-copyright.txt" ;;
   esac
   touch "$built.tmp/done"
   rm -rf "$built"
@@ -268,8 +292,15 @@ cp "$built/convert$exe" "$built/composite$exe" "$out/"
 [ "$target" = windows ] || cp "$built"/*.xml "$out/"
 line_end=
 [ "$target" = windows ] && line_end='\r' # for Notepad
+# One README for both Linux machines: what differs is filled in.
+case $target in
+linux) about=('gcc with the musl C library\n(musl-gcc)' x86-64 musl) ;;
+linux-aarch64) about=('aarch64-linux-gnu-gcc with the GNU C\nlibrary' aarch64 glibc) ;;
+*) about=() ;;
+esac
 sed -e "s/@IMAGEMAGICK@/${version[imagemagick]}/" -e "s/@LIBPNG@/${version[libpng1.6]}/" \
-  -e "s/@ZLIB@/${version[zlib]}/" -e "s/\$/$line_end/" "$here/imagemagick_tools.README-$target.txt" \
-  >"$out/README.txt"
+  -e "s/@ZLIB@/${version[zlib]}/" -e "s/@COMPILER@/${about[0]:-}/" \
+  -e "s/@MACHINE@/${about[1]:-}/" -e "s/@LIBC@/${about[2]:-}/g" -e "s/\$/$line_end/" \
+  "$here/imagemagick_tools.README-${target%-*}.txt" >"$out/README.txt"
 rm -rf "$out/licenses"
 cp -r "$built/licenses" "$out/"

@@ -3,35 +3,55 @@
 # Windows part (it compares with the Windows archive under Wine): builds
 # ImageMagick 7 and runs the Linux program with it alone; makes minimal
 # Debian 12 and Debian 11 roots and a root with no C library, and runs the
-# unpacked Linux archive in each. Says how long each step took; fails when
-# any check fails.
+# unpacked x86-64 Linux archive in each; cross-builds the aarch64 archive and
+# runs it under qemu-user-static in a minimal arm64 Debian 12 root and an
+# arm64 root with no C library, against the x86-64 archive's pictures. Says
+# how long each step took; fails when any check fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-now() { echo $(($(date +%s%N) / 1000000)); }
-seconds_since() { awk -v ms=$(($(now) - $1)) 'BEGIN { printf "%.1f", ms / 1000 }'; }
+source scripts/lib.sh
 start=$(now)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
 
 step=$(now)
 im7_bin=$(scripts/imagemagick7_linux.sh)
 roots=("$(tests/linux/debian_root.sh bookworm)" "$(tests/linux/debian_root.sh bullseye)")
-busybox_root=$(mktemp -d)/busybox-static
-trap 'rm -rf "${busybox_root%/*}"' EXIT
+make_scratch
+busybox_root=$scratch/busybox-static
 tests/linux/busybox_root.sh "$busybox_root"
 roots+=("$busybox_root")
 prepare_time=$(seconds_since "$step")
 
+# The aarch64 archive: its program and tools are cross-built; the tools and
+# the arm64 root come from the cache once made.
 step=$(now)
-export WINEPREFIX=$PWD/build-windows/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY WAYLAND_DISPLAY
+cmake --preset aarch64 >/dev/null
+cmake --build --preset aarch64
+cpack --preset aarch64 >/dev/null
+aarch64_build_time=$(seconds_since "$step")
+step=$(now)
+tests/linux/qemu_binfmt.sh
+arm64_roots=("$(tests/linux/debian_root.sh bookworm arm64)")
+tests/linux/busybox_root.sh "$scratch/busybox-static-arm64" "${arm64_roots[0]}/bin/busybox"
+arm64_roots+=("$scratch/busybox-static-arm64")
+arm64_root_time=$(seconds_since "$step")
+
+step=$(now)
+use_wine
 broken=0
 tests/linux/check_imagemagick7_runs.sh build/tree "$im7_bin" || broken=1
-tests/linux/check_linux_archive.sh "build/glyphrig-$version-Linux.tar.gz" \
+x86_64_tgz=build/glyphrig-$version-Linux-x86_64.tar.gz
+tests/linux/check_linux_archive.sh x86_64 "$x86_64_tgz" \
   "build-windows/glyphrig-$version-win64.zip" "${roots[@]}" || broken=1
 wineserver -k || true
+check_time=$(seconds_since "$step")
+step=$(now)
+tests/linux/check_linux_archive.sh aarch64 "build-aarch64/glyphrig-$version-Linux-aarch64.tar.gz" \
+  "$x86_64_tgz" "${arm64_roots[@]}" || broken=1
+aarch64_check_time=$(seconds_since "$step")
 echo "linux part: $(seconds_since "$start") s (ImageMagick 7 and the roots" \
-  "$prepare_time s, checks $(seconds_since "$step") s)"
+  "$prepare_time s, checks $check_time s; aarch64: build $aarch64_build_time s, arm64 root" \
+  "$arm64_root_time s, checks under emulation $aarch64_check_time s)"
 if [ "$broken" -ne 0 ]; then
   echo "linux checks FAILED (see FAIL lines above)" >&2
   exit 1

@@ -32,6 +32,9 @@ glyphrig_test_packages=(
   # the Linux archive's tools, static against musl; a root with no C library but busybox;
   # file, to tell a static program
   musl-tools busybox-static file
+  # the aarch64 archive: the cross compilers with a static glibc, and qemu to run it and to
+  # make an arm64 root
+  g++-aarch64-linux-gnu libc6-dev-arm64-cross qemu-user-static
 )
 
 # The locales whose consoles the typing checks run glyphrig.exe on: Western

@@ -50,7 +50,7 @@ tests/windows/check_typed_text.sh build-windows/glyphrig.exe build-windows/tests
 tests/windows/check_interrupted_runs.sh build-windows/glyphrig.exe build-windows/tests/windows \
   build/tree/alphabet tree/alphabet || broken=1
 tests/windows/check_archives.sh "build-windows/glyphrig-$version-win64.zip" \
-  "build/glyphrig-$version-Linux.tar.gz" build/tree/alphabet build-windows/tests/windows ||
+  "build/glyphrig-$version-Linux-x86_64.tar.gz" build/tree/alphabet build-windows/tests/windows ||
   broken=1
 tests/windows/check_imagemagick_runs.sh "build-windows/glyphrig-$version-win64.zip" build/tree \
   "$im7" || broken=1

@@ -1,19 +1,33 @@
 #!/usr/bin/env bash
-# Unpacks the Linux archive into each given root, minimal systems without
-# ImageMagick, and runs it there with chroot, for every kind of picture;
-# each result.png must be the one the Windows archive's glyphrig.exe makes
-# under Wine with the ImageMagick it ships, pixel for pixel, colour and
-# alpha. Before that, the shipped programs must be static: they need no
+# Unpacks the Linux archive of one machine into each given root, minimal
+# systems of that machine without ImageMagick, and runs it there with chroot,
+# for every kind of picture; each result.png must be the one that the
+# reference archive makes, pixel for pixel, colour and alpha. Before that,
+# the shipped programs must be static programs of that machine: they need no
 # dynamic loader and no C library of the system.
-#   check_linux_archive.sh LINUX_TGZ WINDOWS_ZIP ROOT...
+#   check_linux_archive.sh ARCH LINUX_TGZ REFERENCE ROOT...
+# ARCH is x86_64 or aarch64; an aarch64 root runs its programs under
+# qemu-user-static (tests/linux/qemu_binfmt.sh registers it). REFERENCE is
+# the Windows archive, run under Wine with the ImageMagick it ships, or
+# another Linux archive, run on this machine.
 # Each ROOT needs /bin/sh, rm and /dev/null; the check mounts /proc there.
 # Needs root (chroot). Wine comes set up by the caller (WINEPREFIX, WINEDEBUG).
 set -euo pipefail
 # shellcheck source=tests/windows/check_lib.sh
 source "$(dirname "$0")/../windows/check_lib.sh"
-tgz=$(realpath "$1")
-zip=$(realpath "$2")
-shift 2
+arch=$1
+tgz=$(realpath "$2")
+reference=$(realpath "$3")
+shift 3
+# What file(1) calls the machine, and the objdump that reads its programs.
+case $arch in
+x86_64) machine=x86-64 objdump=objdump ;;
+aarch64) machine="ARM aarch64" objdump=aarch64-linux-gnu-objdump ;;
+*)
+  echo "check_linux_archive.sh: the machine is x86_64 or aarch64, not '$arch'" >&2
+  exit 1
+  ;;
+esac
 roots=()
 for root in "$@"; do roots+=("$(realpath "$root")"); done
 
@@ -33,15 +47,31 @@ for root in "${roots[@]}"; do
   tar -xzf "$tgz" -C "${insides[-1]}"
   unpacked+=("$(echo "${insides[-1]}"/*/)")
 done
-unzip -q "$zip" -d "$scratch/unpacked"
-windows=$(echo "$scratch"/unpacked/*/)
+if [[ $reference == *.zip ]]; then
+  unzip -q "$reference" -d "$scratch/unpacked"
+  reference_name="the Windows archive under Wine"
+else
+  mkdir "$scratch/unpacked"
+  tar -xzf "$reference" -C "$scratch/unpacked"
+  reference_name="the reference archive"
+fi
+reference_dir=$(echo "$scratch"/unpacked/*/)
 
 linux=${unpacked[0]}
+if [[ $reference != *.zip ]]; then
+  # One folder named as the archive, holding what the other Linux archive
+  # holds, but for the licence of musl, which only the x86-64 tools link in.
+  top=$(basename "$tgz" .tar.gz)
+  expect_eq "tar.gz: everything inside $top/" "$(tar -tzf "$tgz" | grep -v "^$top/" || true)" ""
+  expect_eq "tar.gz: holds what ${reference##*/} holds" \
+    "$(diff <(tar -tzf "$tgz" | cut -d/ -f2- | sort) <(tar -tzf "$reference" | cut -d/ -f2- | sort) |
+      grep '^[<>]' || true)" "> licenses/musl-copyright.txt"
+fi
 for program in glyphrig imagemagick/convert imagemagick/composite; do
-  expect "tar.gz: $program is statically linked" \
-    grep -q 'statically linked' <(file -b "$linux/$program")
+  expect "tar.gz: $program is a static $machine program" \
+    grep -q "$machine.*statically linked" <(file -b "$linux/$program")
   expect_eq "tar.gz: $program asks for no glibc version" \
-    "$(objdump -T "$linux/$program" 2>/dev/null | grep -o 'GLIBC_[0-9.]*' | sort -u || true)" ""
+    "$($objdump -T "$linux/$program" 2>/dev/null | grep -o 'GLIBC_[0-9.]*' | sort -u || true)" ""
 done
 for root in "${roots[@]}"; do
   expect_eq "${root##*/}: the root has no ImageMagick" \
@@ -64,7 +94,7 @@ cases=(
 
 # run_case I ANSWERS: a copy of each unpacked folder, the Linux one run in
 # each root (with an environment of its own, as a login there has), the
-# Windows one under Wine with Windows line ends.
+# reference under Wine with Windows line ends, or here.
 run_case() {
   local dir=case-$1 r inside
   for r in "${!roots[@]}"; do
@@ -74,9 +104,14 @@ run_case() {
       "${roots[r]}" /bin/sh -c "cd '/${inside#"${roots[r]}"/}/$dir' && ./glyphrig" <<<"$2" \
       >"$scratch/$dir.linux-$r" 2>&1) || true
   done
-  cp -al "$windows" "$scratch/$dir"
-  (cd "$scratch/$dir" && wine glyphrig.exe <<<"${2//$'\n'/$'\r\n'}" >"../$dir.windows" 2>&1) ||
-    true
+  cp -al "$reference_dir" "$scratch/$dir"
+  if [ -f "$scratch/$dir/glyphrig.exe" ]; then
+    (cd "$scratch/$dir" && wine glyphrig.exe <<<"${2//$'\n'/$'\r\n'}" >"../$dir.reference" 2>&1) ||
+      true
+  else
+    (cd "$scratch/$dir" && env -i PATH=/usr/local/bin:/usr/bin:/bin HOME=/root LANG=C.UTF-8 \
+      ./glyphrig <<<"$2" >"../$dir.reference" 2>&1) || true
+  fi
 }
 for ((i = 0; i < ${#cases[@]}; i += 3)); do
   while [ "$(jobs -rp | wc -l)" -ge 3 ]; do wait -n; done
@@ -92,21 +127,22 @@ tool_messages() {
 
 for ((i = 0; i < ${#cases[@]}; i += 3)); do
   name=${cases[i]} dir=case-$i
-  windows_result=$scratch/$dir/result.png
-  [ "${cases[i + 2]}" = no ] || expect "$name: Wine made a picture" test -s "$windows_result"
+  reference_result=$scratch/$dir/result.png
+  [ "${cases[i + 2]}" = no ] ||
+    expect "$name: $reference_name made a picture" test -s "$reference_result"
   for r in "${!roots[@]}"; do
     in="${roots[r]##*/}, $name" output=$scratch/$dir.linux-$r
-    expect_eq "$in: the tools' messages in the root and under Wine" \
-      "$(tool_messages "$output")" "$(tool_messages "$scratch/$dir.windows")"
+    expect_eq "$in: the tools' messages in the root and of $reference_name" \
+      "$(tool_messages "$output")" "$(tool_messages "$scratch/$dir.reference")"
     if [ "${cases[i + 2]}" = no ]; then
       expect "$in: refused in the root by Debian's limit" grep -q 'exceeds limit' "$output"
       continue
     fi
     expect_eq "$in: in the root, glyphrig runs to its end" "$(tail -n 1 "$output")" "done"
-    expect_eq "$in: the root's picture is the Windows archive's, colour and alpha" \
+    expect_eq "$in: the root's picture is the reference archive's, colour and alpha" \
       "$(compare -alpha set -channel RGBA -metric AE "${insides[r]}/$dir/result.png" \
-        "$windows_result" null: 2>&1)" 0
+        "$reference_result" null: 2>&1)" 0
   done
 done
 
-report "Linux archive in ${#roots[@]} roots"
+report "$arch Linux archive in ${#roots[@]} roots"

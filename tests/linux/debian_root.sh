@@ -5,11 +5,21 @@
 # its path. It is kept in $GLYPHRIG_CACHE (default:
 # ${XDG_CACHE_HOME:-~/.cache}/glyphrig), outside the clone, and reused: the
 # checks only add a folder under its /tmp and remove it again. Needs root.
-#   tests/linux/debian_root.sh [SUITE]    (default bookworm, Debian 12)
+#   tests/linux/debian_root.sh [SUITE [ARCH]]    (default bookworm, Debian 12, amd64)
+# A root of another architecture (arm64) holds busybox-static too, for a root
+# with no C library of that architecture to take it from; debootstrap's
+# second stage runs its programs under qemu-user-static, registered by
+# tests/linux/qemu_binfmt.sh.
 set -euo pipefail
 cache=${GLYPHRIG_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glyphrig}
 suite=${1:-bookworm}
+arch=${2:-amd64}
 root=$cache/debian-root/$suite-minbase
+options=()
+if [ "$arch" != amd64 ]; then
+  root=$cache/debian-root/$suite-$arch-minbase
+  options=("--arch=$arch" --include=busybox-static)
+fi
 
 say() { echo "debian_root: $*" >&2; }
 
@@ -23,10 +33,10 @@ if [ ! -f "$root.done" ]; then
   }
   debian=/etc/apt/sources.list.d/debian.sources
   mirror=$(sed -n 's/^URIs: *\([^ ]*\).*/\1/p' "$debian" | head -n 1)
-  say "making a minimal Debian $suite root from $mirror (a few minutes)"
+  say "making a minimal Debian $suite $arch root from $mirror (a few minutes)"
   started=$(date +%s)
   rm -rf "$root"
-  debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.log" 2>&1 || {
+  debootstrap --variant=minbase "${options[@]}" "$suite" "$root" "$mirror" >"$root.log" 2>&1 || {
     tail -n 20 "$root.log" >&2
     say "debootstrap failed; its log is $root.log"
     exit 1
