@@ -32,17 +32,15 @@
 # GLYPHRIG_IMAGEMAGICK_REFRESH=1 looks for newer ones again.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+usage="usage: scripts/imagemagick_tools.sh windows|linux OUT_DIR"
+[ $# -eq 2 ] || die "$usage"
 patch_file=$here/imagemagick_tools.patch
-target=${1:-}
+target=$1
 out=$(mkdir -p "$2" && cd "$2" && pwd)
-cache=${GLYPHRIG_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glyphrig}
+cache=$glyphrig_cache
 packages=(imagemagick libpng1.6 zlib)
-
-say() { echo "imagemagick_tools $target: $*" >&2; }
-die() {
-  say "$*"
-  exit 1
-}
+glyphrig_me="imagemagick_tools $target"
 
 # What differs between the systems: the compilers, the programs' suffix and
 # where the configuration files go.
@@ -86,15 +84,6 @@ flock 9
 
 # --- Sources ---------------------------------------------------------------
 
-# cached_versions PACKAGE: the versions in the cache whose files still match
-# their sha256, newest first.
-cached_versions() {
-  local dir
-  for dir in "$cache/sources/$1"/*/; do
-    [ -f "$dir/SHA256SUMS" ] || continue
-    (cd "$dir" && sha256sum --quiet -c SHA256SUMS >/dev/null 2>&1) && basename "$dir"
-  done | sort -rV
-}
 
 # The deb-src entries, derived from the machine's own Debian sources so that
 # the same mirror (or snapshot) serves the sources as serves the packages, in a
@@ -125,16 +114,13 @@ fetch() {
   local package=$1 listed version tmp
   for listed in $(apt-cache showsrc "$package" | sed -n 's/^Version: //p' | sort -rVu); do
     version=${listed#*:} # the epoch is not part of the file names
-    if cached_versions "$package" | grep -qxF "$version"; then
+    if cached_versions "$cache/sources/$package" | grep -qxF "$version"; then
       echo "$version"
       return 0
     fi
     tmp=$(mktemp -d "$cache/sources/.fetch.XXXXXX")
     if (cd "$tmp" && apt-get source -qq --download-only "$package=$listed" >/dev/null 2>&1); then
-      (cd "$tmp" && sha256sum -- * >SHA256SUMS)
-      mkdir -p "$cache/sources/$package"
-      rm -rf "${cache:?}/sources/$package/$version"
-      mv "$tmp" "$cache/sources/$package/$version"
+      keep_fetched "$tmp" "$cache/sources/$package" "$version"
       say "fetched $package $version"
       echo "$version"
       return 0
@@ -151,7 +137,7 @@ lists_updated=
 exec 8>"$cache/sources.lock"
 flock 8
 for package in "${packages[@]}"; do
-  version[$package]=$(cached_versions "$package" | head -n 1)
+  version[$package]=$(cached_versions "$cache/sources/$package" | head -n 1)
   if [ -z "${version[$package]}" ] || [ -n "${GLYPHRIG_IMAGEMAGICK_REFRESH:-}" ]; then
     [ -n "$lists_updated" ] || update_source_lists
     lists_updated=1
