@@ -9,8 +9,8 @@
 #   scripts/aarch64_cache.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+source scripts/lib.sh
+make_scratch
 tests/linux/qemu_binfmt.sh
 # The root's first stage waits on the mirror and the tools' configure runs on
 # one core: side by side they share the two cores better than one after the

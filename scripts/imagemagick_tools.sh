@@ -33,7 +33,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
-usage="usage: scripts/imagemagick_tools.sh windows|linux OUT_DIR"
+usage="usage: scripts/imagemagick_tools.sh windows|linux|linux-aarch64 OUT_DIR"
 [ $# -eq 2 ] || die "$usage"
 patch_file=$here/imagemagick_tools.patch
 target=$1

@@ -11,7 +11,8 @@
 # second stage runs its programs under qemu-user-static, registered by
 # tests/linux/qemu_binfmt.sh.
 set -euo pipefail
-cache=${GLYPHRIG_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glyphrig}
+source "$(dirname "$0")/../../scripts/lib.sh"
+cache=$glyphrig_cache
 suite=${1:-bookworm}
 arch=${2:-amd64}
 root=$cache/debian-root/$suite-minbase
@@ -21,29 +22,24 @@ if [ "$arch" != amd64 ]; then
   options=("--arch=$arch" --include=busybox-static)
 fi
 
-say() { echo "debian_root: $*" >&2; }
 
 mkdir -p "$cache/debian-root"
 exec 9>"$cache/debian-root.lock"
 flock 9
 if [ ! -f "$root.done" ]; then
-  [ "$(id -u)" -eq 0 ] || {
-    say "making $root needs root (debootstrap)"
-    exit 1
-  }
+  [ "$(id -u)" -eq 0 ] || die "making $root needs root (debootstrap)"
   debian=/etc/apt/sources.list.d/debian.sources
   mirror=$(sed -n 's/^URIs: *\([^ ]*\).*/\1/p' "$debian" | head -n 1)
   say "making a minimal Debian $suite $arch root from $mirror (a few minutes)"
-  started=$(date +%s)
+  started=$(now)
   rm -rf "$root"
   debootstrap --variant=minbase "${options[@]}" "$suite" "$root" "$mirror" >"$root.log" 2>&1 || {
     tail -n 20 "$root.log" >&2
-    say "debootstrap failed; its log is $root.log"
-    exit 1
+    die "debootstrap failed; its log is $root.log"
   }
   # Nothing is installed or updated there later: the package lists go.
   rm -rf "$root"/var/cache/apt/archives/*.deb "$root"/var/lib/apt/lists/*_Packages
   touch "$root.done"
-  say "made in $(($(date +%s) - started)) s"
+  say "made in $(seconds_since "$started") s"
 fi
 echo "$root"

@@ -7,30 +7,19 @@
 # there already. Needs root.
 #   tests/linux/qemu_binfmt.sh
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib.sh"
 binfmt=/proc/sys/fs/binfmt_misc
 conf=/usr/lib/binfmt.d/qemu-aarch64.conf
 
-say() { echo "qemu_binfmt: $*" >&2; }
-
-[ -f "$conf" ] || {
-  say "$conf is missing: install qemu-user-static"
-  exit 1
-}
+[ -f "$conf" ] || die "$conf is missing: install qemu-user-static"
 if [ ! -e "$binfmt/register" ]; then
-  mount -t binfmt_misc binfmt_misc "$binfmt" || {
-    say "cannot mount binfmt_misc on $binfmt (needs root, and a kernel with binfmt_misc)"
-    exit 1
-  }
+  mount -t binfmt_misc binfmt_misc "$binfmt" ||
+    die "cannot mount binfmt_misc on $binfmt (needs root, and a kernel with binfmt_misc)"
 fi
 if [ ! -e "$binfmt/qemu-aarch64" ]; then
   # Another caller may register it at the same moment; then the write fails
   # with EEXIST and the entry is there all the same.
-  grep -v '^#' "$conf" >"$binfmt/register" 2>/dev/null || [ -e "$binfmt/qemu-aarch64" ] || {
-    say "the kernel refused the entry of $conf"
-    exit 1
-  }
+  grep -v '^#' "$conf" >"$binfmt/register" 2>/dev/null || [ -e "$binfmt/qemu-aarch64" ] ||
+    die "the kernel refused the entry of $conf"
 fi
-grep -qx enabled "$binfmt/qemu-aarch64" || {
-  say "$binfmt/qemu-aarch64 is registered but disabled"
-  exit 1
-}
+grep -qx enabled "$binfmt/qemu-aarch64" || die "$binfmt/qemu-aarch64 is registered but disabled"
