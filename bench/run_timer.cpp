@@ -3,10 +3,13 @@
 // and prints the microseconds from the line "Working..." to the line "done".
 // The program is stopped there, as what follows "done" is only its closing
 // pause. Anything that writes the same two lines can be timed the same way,
-// such as a shell script that runs the same commands.
+// such as a shell script that runs the same commands. With --faults FILE it
+// also adds a line to FILE: the minor page faults of the run, of all its
+// processes that were waited for (the tools, under the program).
 
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,8 +48,14 @@ int fail(const char* what) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const char* faults_file = nullptr;
+  if (argc > 2 && std::string_view(argv[1]) == "--faults") {
+    faults_file = argv[2];
+    argc -= 2;
+    argv += 2;
+  }
   if (argc < 3) {
-    std::fprintf(stderr, "usage: run_timer ANSWERS_FILE PROGRAM [ARGUMENT...]\n");
+    std::fprintf(stderr, "usage: run_timer [--faults FILE] ANSWERS_FILE PROGRAM [ARGUMENT...]\n");
     return 2;
   }
   std::ifstream answers_file(argv[1], std::ios::binary);
@@ -96,6 +105,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "run_timer: %s never wrote %s; it wrote:\n%s\n", argv[2],
                  start ? "\"done\"" : "\"Working...\"", output.c_str());
     return 1;
+  }
+  if (faults_file) {
+    // The program was killed after "done", but the tools it ran had ended before it wrote it.
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    std::FILE* faults = std::fopen(faults_file, "a");
+    if (!faults) return fail(faults_file);
+    std::fprintf(faults, "%ld\n", usage.ru_minflt);
+    std::fclose(faults);
   }
   std::printf("%lld\n",
               static_cast<long long>(

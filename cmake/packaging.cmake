@@ -70,8 +70,9 @@ if(GLYPHRIG_ARCHIVE_IMAGEMAGICK)
       set(glyphrig_tools_target linux-aarch64)
     endif()
     set(glyphrig_tool_suffix "")
-    # The configuration files that the Windows tools carry inside them.
-    set(glyphrig_tool_files colors.xml english.xml policy.xml)
+    # The configuration files that the Windows tools carry inside them, and
+    # those that Debian's own finds at each start.
+    set(glyphrig_tool_files coder.xml colors.xml english.xml log.xml magic.xml policy.xml)
   endif()
   string(REGEX REPLACE "-.*" "" glyphrig_tool_system ${glyphrig_tools_target})
   set(glyphrig_imagemagick ${CMAKE_BINARY_DIR}/imagemagick)

@@ -23,7 +23,8 @@ licences=(glyphrig-LICENSE fonts-bebas-neue fonts-dejavu-core fonts-dejavu-extra
 imagemagick_licences=(licenses/{ImageMagick-LICENSE,ImageMagick-NOTICE,libpng-LICENSE,zlib-LICENSE}.txt
   licenses/{imagemagick,libpng1.6,zlib}-copyright.txt)
 windows_only=(imagemagick/convert.exe imagemagick/composite.exe licenses/mingw-w64-copyright.txt)
-linux_only=(imagemagick/{convert,composite} imagemagick/{colors,english,policy}.xml)
+linux_only=(imagemagick/{convert,composite} imagemagick/{coder,colors,english,log,magic,policy}.xml
+  licenses/{mimalloc-LICENSE,mimalloc-copyright}.txt)
 
 # check_listing NAME LISTING TOP PROGRAM CLEAN_UP OTHER_CLEAN_UP [MORE_FILES...]
 check_listing() {
