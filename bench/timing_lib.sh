@@ -1,7 +1,36 @@
 # shellcheck shell=bash
-# shellcheck disable=SC2154  # $work is the scratch folder of the script that sources this
 # Sourced by the benchmark scripts, which write one line per measurement to
 # $work/times: what was measured, then one time per way of running it.
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib.sh"
+
+# need_built FILE...: stops, saying how to build, where a file is missing.
+need_built() {
+  local need
+  for need in "$@"; do
+    [ -e "$need" ] ||
+      die "$need is not built; run: cmake --preset default && cmake --build --preset default"
+  done
+}
+
+# make_work: $work, the scratch folder of the run.
+make_work() {
+  make_scratch
+  work=$scratch
+}
+
+# write_answers: $kinds, every kind with a line of realistic length, and the
+# answers of each in $work/answers/KIND.
+write_answers() {
+  # shellcheck disable=SC2034  # read by the scripts that source this
+  kinds=(large_tinted normal_untinted menu_typed_code street_sign plate_fixed plate_fitted)
+  mkdir -p "$work/answers"
+  printf '1\n10\nWasted! Press fire to retry\n' >"$work/answers/large_tinted"
+  printf '0\n0\nMeet me at the docks at nine\n' >"$work/answers/normal_untinted"
+  printf '2\n8\n#33cc99\nStart New Game\n' >"$work/answers/menu_typed_code"
+  printf '3\nHarbour Road\n' >"$work/answers/street_sign"
+  printf '4\nGR 2026 AB\nn\n' >"$work/answers/plate_fixed"
+  printf '4\nGlyphrig 2026\ny\n' >"$work/answers/plate_fitted"
+}
 
 # median_and_noise: for a column of numbers, the median and half the width
 # of its 95% interval (1.58 IQR / sqrt(n)).

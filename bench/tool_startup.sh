@@ -16,16 +16,9 @@ cd "$(dirname "$0")/.."
 source bench/timing_lib.sh
 rounds=${1:-60}
 timer=$PWD/build/bench/run_timer
-for need in build/tree/glyphrig build/imagemagick/convert "$timer"; do
-  if [ ! -e "$need" ]; then
-    echo "tool_startup: $need is not built; run: cmake --preset default && cmake --build --preset default" >&2
-    exit 1
-  fi
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir "$work/bin" "$work/answers" "$work/faults"
+need_built build/tree/glyphrig build/imagemagick/convert "$timer"
+make_work
+mkdir "$work/bin" "$work/faults"
 for link in convert=/usr/bin/convert composite=/usr/bin/composite rm=/bin/rm dirname=/usr/bin/dirname; do
   ln -s "${link#*=}" "$work/bin/${link%%=*}"
 done
@@ -33,13 +26,7 @@ cp -r build/tree "$work/debian"
 cp -r build/tree "$work/shipped"
 cp build/imagemagick/{convert,composite,*.xml} "$work/shipped/imagemagick/"
 
-kinds=(large_tinted normal_untinted menu_typed_code street_sign plate_fixed plate_fitted)
-printf '1\n10\nWasted! Press fire to retry\n' >"$work/answers/large_tinted"
-printf '0\n0\nMeet me at the docks at nine\n' >"$work/answers/normal_untinted"
-printf '2\n8\n#33cc99\nStart New Game\n' >"$work/answers/menu_typed_code"
-printf '3\nHarbour Road\n' >"$work/answers/street_sign"
-printf '4\nGR 2026 AB\nn\n' >"$work/answers/plate_fixed"
-printf '4\nGlyphrig 2026\ny\n' >"$work/answers/plate_fitted"
+write_answers
 
 # time_one WHAT SIDE: microseconds of one convert call or one whole run; its
 # page faults go to $work/faults/WHAT.SIDE.

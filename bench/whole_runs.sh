@@ -18,25 +18,10 @@ rounds=${1:-120}
 tree=build/tree
 timer=$PWD/build/bench/run_timer
 in_process=$PWD/build/bench/glyphrig_bench
-for need in "$tree/glyphrig" "$tree/alphabet/car/background_car.png" "$timer" "$in_process"; do
-  if [ ! -e "$need" ]; then
-    echo "whole_runs: $need is not built; run: cmake --preset default && cmake --build --preset default" >&2
-    exit 1
-  fi
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir "$work/answers" "$work/scripts"
-
-# Each kind with a line of realistic length.
-kinds=(large_tinted normal_untinted menu_typed_code street_sign plate_fixed plate_fitted)
-printf '1\n10\nWasted! Press fire to retry\n' >"$work/answers/large_tinted"
-printf '0\n0\nMeet me at the docks at nine\n' >"$work/answers/normal_untinted"
-printf '2\n8\n#33cc99\nStart New Game\n' >"$work/answers/menu_typed_code"
-printf '3\nHarbour Road\n' >"$work/answers/street_sign"
-printf '4\nGR 2026 AB\nn\n' >"$work/answers/plate_fixed"
-printf '4\nGlyphrig 2026\ny\n' >"$work/answers/plate_fitted"
+need_built "$tree/glyphrig" "$tree/alphabet/car/background_car.png" "$timer" "$in_process"
+make_work
+mkdir "$work/scripts"
+write_answers
 
 # The commands of each run, recorded by tools that note their call as a shell
 # command line and then run the system's ImageMagick.
