@@ -63,9 +63,7 @@ std::optional<unsigned char> code_page_850_capital(unsigned char byte) {
   // 32 above its capitals; ÷ sits among them, and ß and ÿ have no capital
   // there.
   const char32_t character = code_page_850_character(byte);
-  if (byte < 0x80 || character < U'\u00E0' || character > U'\u00FE' || character == U'\u00F7') {
-    return std::nullopt;
-  }
+  if (character < U'\u00E0' || character > U'\u00FE' || character == U'\u00F7') return std::nullopt;
   const auto capital = code_page_850_byte(character - 0x20);
   if (!capital) return std::nullopt;
   return static_cast<unsigned char>(*capital);
