@@ -24,10 +24,11 @@ void BM_GlyphPass(benchmark::State& state) {
   const auto length = static_cast<size_t>(state.range(0));
   render_request request;
   request.font_kind = font_kind::large;
-  const std::string line = sample_line(length);
+  const std::string typed = sample_line(length);
+  const glyph_line line(typed.begin(), typed.end());
   for (auto _ : state) {
     // The pass folds the line in place, so each round starts from the typed line.
-    request.text_line = line;
+    request.glyphs = line;
     glyph_pass_result result = glyph_pass(request);
     benchmark::DoNotOptimize(result);
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "glyphs/character_glyphs.h"
 #include "glyphs/plate_width_table.h"
 #include "request/font_kind.h"
 
@@ -72,10 +73,31 @@ const glyphrig::typeface* take_folder(std::string_view& line) {
   return nullptr;
 }
 
+// Takes "u" and a code point of four upper-case hex digits off the front of
+// `text`: one that the fonts beyond code page 850 have a picture of.
+bool take_code_point(std::string_view& text) {
+  if (text.size() < 5 || text[0] != 'u') return false;
+  char32_t value = 0;
+  for (const char digit : text.substr(1, 4)) {
+    if (digit >= '0' && digit <= '9') {
+      value = value * 16 + static_cast<char32_t>(digit - '0');
+    } else if (digit >= 'A' && digit <= 'F') {
+      value = value * 16 + static_cast<char32_t>(digit - 'A' + 10);
+    } else {
+      return false;
+    }
+  }
+  const auto& drawn = glyphrig::characters_beyond_code_page();
+  if (!std::binary_search(drawn.begin(), drawn.end(), value)) return false;
+  text.remove_prefix(5);
+  return true;
+}
+
 // The tool, then "alphabet/<font>/<byte>.png " for each byte, all of one font,
-// then " +append +repage result.png". The capitals-only fonts have their lower
-// case and left brace folded away, and a plate names only the bytes it has
-// widths for.
+// and "alphabet/<font>/u<code point>.png " for a character beyond code page
+// 850 in a font that has it, then " +append +repage result.png". The
+// capitals-only fonts have their lower case and left brace folded away, and a
+// plate names only the bytes it has widths for.
 bool is_strip(std::string_view line) {
   if (!take(line, kConvert)) return false;
   const glyphrig::typeface* font = nullptr;
@@ -83,6 +105,10 @@ bool is_strip(std::string_view line) {
     const glyphrig::typeface* this_font = take_folder(line);
     if (this_font == nullptr || (font != nullptr && this_font != font)) return false;
     font = this_font;
+    if (font->beyond_code_page && take_code_point(line)) {
+      if (!take(line, ".png ")) return false;
+      continue;
+    }
     int byte = 0;
     if (!take_number(line, 255, byte)) return false;
     if (font->capitals_only && byte >= 'a' && byte <= '{') return false;

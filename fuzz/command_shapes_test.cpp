@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "glyphs/character_glyphs.h"
 #include "glyphs/glyph_pass.h"
 #include "imaging/image_commands.h"
 
@@ -34,6 +35,11 @@ TEST(IsProgramCommand, KnowsEachShapeAndNothingNearIt) {
       {kConvert + "alphabet/normal/97.png alphabet/normal/123.png  +append +repage result.png",
        true},
       {kConvert + "alphabet/car/90.png alphabet/car/96.png  +append +repage result.png", true},
+      {kConvert + "alphabet/menu/u0416.png alphabet/menu/u20AC.png  +append +repage result.png",
+       true},
+      {kConvert + "alphabet/car/u0416.png  +append +repage result.png", false},  // a plate has none
+      {kConvert + "alphabet/normal/u00E9.png  +append +repage result.png", false},  // é is 130
+      {kConvert + "alphabet/normal/u20ac.png  +append +repage result.png", false},
       {kConvert + "alphabet/car/124.png  +append +repage result.png", false},     // no plate width
       {kConvert + "alphabet/large/97.png  +append +repage result.png", false},    // not folded
       {kConvert + "alphabet/street/123.png  +append +repage result.png", false},  // not folded
@@ -102,7 +108,10 @@ TEST(IsProgramCommand, KnowsEveryCommandTheProgramBuilds) {
   for (const typeface& face : kTypefaces) {
     render_request request;
     request.font_kind = face.kind;
-    for (int byte = 0; byte < 256; ++byte) request.text_line += static_cast<char>(byte);
+    for (glyph_code byte = 0; byte < 256; ++byte) request.glyphs += byte;
+    if (face.beyond_code_page) {
+      for (const char32_t c : characters_beyond_code_page()) request.glyphs += c;
+    }
     const std::string strip = strip_step(glyph_pass(request).glyph_list).command_line;
     EXPECT_TRUE(is_program_command(strip)) << strip;
     request.colour_value = "#1a2b3c";

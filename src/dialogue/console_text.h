@@ -8,13 +8,13 @@
 
 namespace glyphrig {
 
-// A typed line as the code page 850 bytes that name the glyph pictures (see
-// to_code_page_850). Bytes that are no UTF-8 are read in this system's own
+// A typed line as the glyphs that draw it in a typeface (see to_glyphs).
+// Bytes that are no UTF-8 are read in this system's own
 // code page: code page 850 on Linux, so that a line that already is code
 // page 850 names its own pictures; on Windows the console's input code page,
 // or the OEM code page when there is no console, which is 850 on a Western
 // European system.
-code_page_line console_text_bytes(std::string_view typed);
+typed_glyphs console_text_glyphs(std::string_view typed, const typeface& face);
 
 // While it lives, standard input and output carry UTF-8 whatever the
 // console's code page. On Windows a console is read and written through its

@@ -3,8 +3,8 @@
 
 namespace glyphrig {
 
-code_page_line console_text_bytes(std::string_view typed) {
-  return to_code_page_850(typed, code_page_850_to_utf8);
+typed_glyphs console_text_glyphs(std::string_view typed, const typeface& face) {
+  return to_glyphs(typed, face, code_page_850_to_utf8);
 }
 
 struct utf8_console::streams {};

@@ -99,12 +99,12 @@ class console_output : public std::streambuf {
 
 }  // namespace
 
-code_page_line console_text_bytes(std::string_view typed) {
+typed_glyphs console_text_glyphs(std::string_view typed, const typeface& face) {
   // A pipe or a file from this system is most likely in its console's code
   // page; the console's own input never gets here, as it arrives as UTF-8.
   UINT code_page = GetConsoleCP();
   if (code_page == 0) code_page = GetOEMCP();
-  return to_code_page_850(typed, [code_page](std::string_view bytes) {
+  return to_glyphs(typed, face, [code_page](std::string_view bytes) {
     const int size = static_cast<int>(bytes.size());
     const int length = MultiByteToWideChar(code_page, 0, bytes.data(), size, nullptr, 0);
     std::wstring wide(static_cast<size_t>(length), L'\0');

@@ -13,6 +13,7 @@
 #include "dialogue/font_menu.h"
 #include "dialogue/menu_text.h"
 #include "dialogue/plate_questions.h"
+#include "glyphs/character_glyphs.h"
 #include "glyphs/code_page_850.h"
 #include "glyphs/glyph_pass.h"
 #include "imaging/folder_lock.h"
@@ -139,11 +140,15 @@ class drawing {
 
 // Names the characters of the line that the font has no picture for; the
 // strip goes on without them.
-void tell_left_out(std::ostream& out, const std::string& bytes,
+void tell_left_out(std::ostream& out, const glyph_line& glyphs,
                    const std::vector<size_t>& positions) {
   if (positions.empty()) return;
   out << "Left out, as this font has no picture for them:";
-  for (const size_t i : positions) out << ' ' << code_page_850_to_utf8(bytes.substr(i, 1));
+  for (const size_t i : positions) {
+    std::string character;
+    append_utf8(character, glyph_character(glyphs[i]));
+    out << ' ' << character;
+  }
   out << '\n' << std::flush;
 }
 
@@ -195,15 +200,15 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   remove_old_result();
   if (const auto missing = missing_tree_part(request)) return run.no_picture(*missing);
 
-  // 6. The typed line in the code page that names the glyphs: a character it
-  //    lacks is drawn as the nearest letters it has, or as ?, and named as
-  //    typed. Then the glyphs, joined side by side into result.png.
-  const code_page_line text = console_text_bytes(request.text_line);
-  request.text_line = text.bytes;
+  // 6. The glyphs of the typed line: a character that the font has no
+  //    picture of is drawn as the nearest letters it has, or as ?, and named
+  //    as typed. Then the glyphs, joined side by side into result.png.
+  const typed_glyphs text = console_text_glyphs(request.text_line, face);
+  request.glyphs = text.glyphs;
   const glyph_pass_result pass = glyph_pass(request);
   tell(out, replacement_note(text.replaced));
-  tell_left_out(out, text.bytes, pass.without_picture);
-  if (!request.text_line.empty() && pass.with_picture == 0) {
+  tell_left_out(out, text.glyphs, pass.without_picture);
+  if (!request.glyphs.empty() && pass.with_picture == 0) {
     return run.no_picture(
         "None of these characters has a picture in this font: there is nothing "
         "to draw.");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "glyphs/character_glyphs.h"
 #include "glyphs/code_page_850.h"
 
 namespace glyphrig {
@@ -55,15 +56,18 @@ std::string as_typed(char32_t character) {
   return text;
 }
 
-void add_character(code_page_line& line, char32_t character) {
-  const std::string_view drawn = code_page_850_drawing(character);
-  line.bytes += drawn;
-  if (code_page_850_byte(character)) return;
+void add_character(typed_glyphs& line, const typeface& face, char32_t character) {
+  const character_drawing drawing = drawing_of(face, character);
+  line.glyphs += drawing.glyphs;
+  if (!drawing.replaced) return;
   std::string typed = as_typed(character);
   const bool named =
       std::any_of(line.replaced.begin(), line.replaced.end(),
                   [&typed](const replaced_character& r) { return r.typed == typed; });
-  if (!named) line.replaced.push_back({std::move(typed), std::string(drawn)});
+  if (named) return;
+  std::string drawn;  // the nearest letters are all of the code page
+  for (const glyph_code glyph : drawing.glyphs) drawn += static_cast<char>(glyph);
+  line.replaced.push_back({std::move(typed), std::move(drawn)});
 }
 
 // How many bytes at the end of `text` begin a sequence that they are too few
@@ -80,12 +84,12 @@ size_t cut_off_tail(std::string_view text) {
 
 }  // namespace
 
-code_page_line to_code_page_850(std::string_view typed, const legacy_decoder& legacy) {
-  code_page_line line;
-  line.bytes.reserve(typed.size());
+typed_glyphs to_glyphs(std::string_view typed, const typeface& face, const legacy_decoder& legacy) {
+  typed_glyphs line;
+  line.glyphs.reserve(typed.size());
   while (!typed.empty()) {
     if (const utf8_character c = first_utf8_character(typed); c.length != 0) {
-      add_character(line, c.value);
+      add_character(line, face, c.value);
       typed.remove_prefix(c.length);
       continue;
     }
@@ -96,7 +100,7 @@ code_page_line to_code_page_850(std::string_view typed, const legacy_decoder& le
     const std::string decoded = legacy(typed.substr(0, run));
     for (std::string_view rest = decoded; !rest.empty();) {
       const utf8_character c = first_utf8_character(rest);
-      add_character(line, c.length != 0 ? c.value : kReplacementCharacter);
+      add_character(line, face, c.length != 0 ? c.value : kReplacementCharacter);
       rest.remove_prefix(std::max<size_t>(c.length, 1));
     }
     typed.remove_prefix(run);

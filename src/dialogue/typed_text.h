@@ -7,17 +7,20 @@
 #include <string_view>
 #include <vector>
 
+#include "request/font_kind.h"
+#include "request/glyph_line.h"
+
 namespace glyphrig {
 
-// A typed character that code page 850 lacks, and what the picture shows in
-// its place.
+// A typed character that the font has no picture of, and what the picture
+// shows in its place.
 struct replaced_character {
   std::string typed;  // UTF-8
   std::string drawn;  // code page 850: the nearest letters, or "?"
 };
 
-struct code_page_line {
-  std::string bytes;                         // code page 850, which names the glyph pictures
+struct typed_glyphs {
+  glyph_line glyphs;                         // which name the glyph pictures
   std::vector<replaced_character> replaced;  // each character once, as first typed
 };
 
@@ -25,10 +28,9 @@ struct code_page_line {
 // they stand for in the system's own code page.
 using legacy_decoder = std::function<std::string(std::string_view bytes)>;
 
-// A typed line as code page 850 bytes. Valid UTF-8 is taken as UTF-8; every
-// run of other bytes goes to `legacy`. Each character becomes its own byte,
-// or the nearest letters the code page has, or "?".
-code_page_line to_code_page_850(std::string_view typed, const legacy_decoder& legacy);
+// A typed line as the glyphs that draw it in a typeface (see drawing_of).
+// Valid UTF-8 is taken as UTF-8; every run of other bytes goes to `legacy`.
+typed_glyphs to_glyphs(std::string_view typed, const typeface& face, const legacy_decoder& legacy);
 
 // The one line that names the replaced characters as they were typed and
 // what each became, or nothing when none was replaced.

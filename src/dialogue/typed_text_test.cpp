@@ -7,6 +7,8 @@
 namespace glyphrig {
 namespace {
 
+const typeface& kChat = typeface_of(font_kind::normal);
+
 TEST(TypedText, NamesEachReplacedCharacterOnceInOneLine) {
   const struct {
     std::string typed;
@@ -15,21 +17,22 @@ TEST(TypedText, NamesEachReplacedCharacterOnceInOneLine) {
       {"Gr\xC3\xBC\xC3\x9F"
        "e",
        std::nullopt},
-      {"\xC5\x81\xC3\xB3"
-       "d\xC5\xBA \xD0\x9F\xD1\x80\xD0\x9F \xC5\x81",
-       "Drawn with the nearest letters the font has: \xC5\x81\xE2\x86\x92L "
-       "\xC5\xBA\xE2\x86\x92z; as ?: \xD0\x9F \xD1\x80"},
-      {"\xE1\xBA\xA5\xE2\x82\xAC",  // what becomes a letter of code page 850 is shown as such
-       "Drawn with the nearest letters the font has: \xE1\xBA\xA5\xE2\x86\x92\xC3\xA2 "
-       "\xE2\x82\xAC\xE2\x86\x92"
-       "EUR"},
+      {"\xC7\x8D\xC3\xB3"
+       "d\xC7\x8E \xE6\xBC\xA2\xE5\xAD\x97\xE6\xBC\xA2 \xC7\x8D \xC5\x81",
+       "Drawn with the nearest letters the font has: \xC7\x8D\xE2\x86\x92"
+       "A \xC7\x8E\xE2\x86\x92"
+       "a; as ?: \xE6\xBC\xA2 \xE5\xAD\x97"},
+      {"\xC7\x98\xE2\x82\xA8",  // what becomes a letter of code page 850 is shown as such
+       "Drawn with the nearest letters the font has: \xC7\x98\xE2\x86\x92\xC3\xBC "
+       "\xE2\x82\xA8\xE2\x86\x92"
+       "Rs"},
       {"\xF0\x9F\x98\x80\xC2\x85",
        "Drawn as ?, as the font has no letter like them: "
        "\xF0\x9F\x98\x80 U+0085"},
   };
   const legacy_decoder unused = [](std::string_view) { return std::string("?"); };
   for (const auto& c : cases) {
-    EXPECT_EQ(replacement_note(to_code_page_850(c.typed, unused).replaced), c.note) << c.typed;
+    EXPECT_EQ(replacement_note(to_glyphs(c.typed, kChat, unused).replaced), c.note) << c.typed;
   }
 }
 
@@ -39,11 +42,11 @@ TEST(TypedText, HandsEachRunOfOtherBytesToTheLegacyCodePageWhole) {
     runs.emplace_back(bytes);
     return std::string("\xC5\x81");  // as if the run were one Ł
   };
-  EXPECT_EQ(to_code_page_850("a\x82\xA0"
-                             "b\xC3\xA4\xFF",
-                             record)
-                .bytes,
-            "aLb\x84L");
+  EXPECT_EQ(to_glyphs("a\x82\xA0"
+                      "b\xC3\xA4\xFF",
+                      kChat, record)
+                .glyphs,
+            U"a\u0141b\x84\u0141");
   EXPECT_EQ(runs, (std::vector<std::string>{"\x82\xA0", "\xFF"}));
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "glyphs/character_glyphs.h"
 #include "request/render_request.h"
 
 namespace glyphrig {
@@ -14,23 +15,20 @@ namespace glyphrig {
 // A signed integer as plain decimal text: "-12", "0", "316".
 std::string int_to_decimal(int32_t value);
 
-// Appends the glyph picture of a byte in a font's folder: "<folder><byte>.png".
-void append_glyph_picture(std::string& text, std::string_view folder, unsigned char byte);
-
 struct glyph_pass_result {
-  // One "<folder><byte>.png " per byte of the line that the font has a
+  // One picture and a space per glyph of the line that the font has a
   // picture for.
   std::string glyph_list;
   int32_t text_width = 0;  // the line's width on a licence plate, in pixels
-  // Where the line first holds each byte that the font has no picture for:
+  // Where the line first holds each glyph that the font has no picture for:
   // the plate font draws only the bytes that have a plate width.
   std::vector<size_t> without_picture;
-  size_t with_picture = 0;  // how many bytes of the line have a picture
+  size_t with_picture = 0;  // how many glyphs of the line have a picture
 };
 
-// Folds the line in place as its typeface draws it (a..z and the left brace to
-// upper case in the capitals-only faces, and accented lower case to its
-// capital on a plate), and names the glyph picture of each folded byte.
+// Folds the line's glyphs in place as its typeface draws them (a..z and the
+// left brace to upper case in the capitals-only faces, and accented lower
+// case to its capital on a plate), and names the picture of each.
 glyph_pass_result glyph_pass(render_request& request);
 
 }  // namespace glyphrig

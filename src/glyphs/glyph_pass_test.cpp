@@ -4,15 +4,23 @@
 
 #include <numeric>
 
+#include "glyphs/character_glyphs.h"
 #include "glyphs/plate_width_table.h"
 
 namespace glyphrig {
 namespace {
 
-render_request request_for(font_kind kind, std::string text) {
+// The glyphs of code page 850 bytes.
+glyph_line glyphs_of(std::string_view bytes) {
+  glyph_line glyphs;
+  for (const char byte : bytes) glyphs += static_cast<unsigned char>(byte);
+  return glyphs;
+}
+
+render_request request_for(font_kind kind, std::string_view bytes) {
   render_request request;
   request.font_kind = kind;
-  request.text_line = std::move(text);
+  request.glyphs = glyphs_of(bytes);
   return request;
 }
 
@@ -50,7 +58,7 @@ TEST(GlyphPass, FoldsLowerCaseOutsideTheChatFontAndNamesEachByteByItsUnsignedVal
   for (const auto& c : cases) {
     render_request request = request_for(c.kind, c.text);
     const glyph_pass_result pass = glyph_pass(request);
-    EXPECT_EQ(request.text_line, c.folded) << c.text;
+    EXPECT_EQ(request.glyphs, glyphs_of(c.folded)) << c.text;
     EXPECT_EQ(pass.glyph_list, c.glyph_list) << c.text;
   }
 }
@@ -78,6 +86,57 @@ TEST(GlyphPass, SumsThePlateWidthOfTheFoldedLine) {
   for (const auto& c : cases) {
     render_request request = request_for(c.kind, c.text);
     EXPECT_EQ(glyph_pass(request).text_width, c.width) << c.text;
+  }
+}
+
+// The pictures that a typed line names in a font, by their names in its
+// folder without ".png", and whether any of its characters was replaced.
+struct typed_case {
+  const char* script;
+  font_kind kind;
+  std::u32string typed;
+  std::string pictures;
+  bool replaced;
+};
+
+TEST(GlyphPass, DrawsEachScriptWithItsOwnLetters) {
+  const typed_case cases[] = {
+      {"Polish", font_kind::normal, U"Łódź", "u0141 162 100 u017A", false},
+      {"Czech", font_kind::large, U"Řeč", "u0158 69 u010D", false},
+      {"Turkish", font_kind::menu, U"Işık", "73 u015F 213 75", false},
+      {"Romanian", font_kind::street, U"Știință", "u0218 84 73 73 78 u021B u0103", false},
+      {"Vietnamese", font_kind::normal, U"Tiếng Việt", "84 105 u1EBF 110 103 32 86 105 u1EC7 116",
+       false},
+      {"Russian", font_kind::large, U"Привет", "u041F u0440 u0438 u0432 u0435 u0442", false},
+      {"Ukrainian", font_kind::menu, U"Їжак Ґ", "u0407 u0436 u0430 u043A 32 u0490", false},
+      {"Greek", font_kind::street, U"Ωμέγα", "u03A9 u03BC u03AD u03B3 u03B1", false},
+      {"signs", font_kind::normal, U"„€5…” – —", "u201E u20AC 53 u2026 u201D 32 u2013 32 u2014",
+       false},
+      {"beyond them all", font_kind::normal, U"Ǎ😀", "65 63", true},
+      // A plate carries the Cyrillic letters that look Latin, as Latin
+      // capitals; any other letter by its nearest, and what has no plate
+      // picture not at all.
+      {"Russian plate", font_kind::car, U"АВ 123 Х", "65 66 32 49 50 51 32 88", false},
+      {"plate in lower case", font_kind::car, U"ек", "69 75", false},
+      {"plate of other letters", font_kind::car, U"ŁЖ", "76", true},
+  };
+  for (const auto& c : cases) {
+    render_request request;
+    request.font_kind = c.kind;
+    bool replaced = false;
+    for (const char32_t character : c.typed) {
+      const character_drawing drawing = drawing_of(typeface_of(c.kind), character);
+      request.glyphs += drawing.glyphs;
+      replaced = replaced || drawing.replaced;
+    }
+    std::string pictures = glyph_pass(request).glyph_list;
+    for (const std::string_view part : {typeface_of(c.kind).folder, std::string_view(".png")}) {
+      for (size_t at; (at = pictures.find(part)) != std::string::npos;)
+        pictures.erase(at, part.size());
+    }
+    if (!pictures.empty()) pictures.pop_back();
+    EXPECT_EQ(pictures, c.pictures) << c.script;
+    EXPECT_EQ(replaced, c.replaced) << c.script;
   }
 }
 

@@ -1,9 +1,9 @@
 #include "imaging/picture_checks.h"
 
-#include <array>
-#include <bitset>
 #include <cstdint>
 #include <filesystem>
+#include <map>
+#include <set>
 #include <string_view>
 #include <system_error>
 
@@ -28,17 +28,15 @@ bool exists(const std::string& path) {
   return std::filesystem::exists(path, error);
 }
 
-// Calls `each` once for every byte value of the line, with its glyph picture.
+// Calls `each` once for every glyph of the line, with its picture.
 template <typename F>
 void for_each_glyph(const render_request& request, F each) {
-  std::bitset<256> seen;
-  for (const char c : request.text_line) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (seen[byte]) continue;
-    seen[byte] = true;
+  std::set<glyph_code> seen;
+  for (const glyph_code glyph : request.glyphs) {
+    if (!seen.insert(glyph).second) continue;
     std::string picture;
-    append_glyph_picture(picture, typeface_of(request.font_kind).folder, byte);
-    each(byte, picture);
+    append_glyph_picture(picture, typeface_of(request.font_kind).folder, glyph);
+    each(glyph, picture);
   }
 }
 
@@ -48,23 +46,25 @@ struct glyph_widths {
 };
 
 glyph_widths measure_glyphs(const render_request& request) {
-  std::array<int64_t, 256> width{};
+  std::map<glyph_code, int64_t> width;
   glyph_widths glyphs;
-  for_each_glyph(request, [&](unsigned char byte, const std::string& path) {
+  for_each_glyph(request, [&](glyph_code glyph, const std::string& path) {
     if (const auto size = png_header_size(path)) {
-      width[byte] = size->width;
+      width[glyph] = size->width;
     } else if (!glyphs.unreadable && exists(path)) {
       glyphs.unreadable = path;
     }
   });
-  for (const char c : request.text_line) glyphs.total += width[static_cast<unsigned char>(c)];
+  for (const glyph_code glyph : request.glyphs) {
+    if (const auto found = width.find(glyph); found != width.end()) glyphs.total += found->second;
+  }
   return glyphs;
 }
 
 // The first glyph picture of the line that is there but not whole.
 std::optional<std::string> cut_glyph(const render_request& request) {
   std::optional<std::string> cut;
-  for_each_glyph(request, [&](unsigned char, const std::string& path) {
+  for_each_glyph(request, [&](glyph_code, const std::string& path) {
     if (!cut && !whole_png_size(path) && exists(path)) cut = path;
   });
   return cut;
@@ -79,7 +79,7 @@ std::optional<std::string> strip_fault(const render_request& request) {
   if (!exists(result)) {
     // Pictures written apart mean that ImageMagick could not join them, and
     // has said why; with no picture to join there was nothing to write.
-    if (remove_unjoined_pictures(request.text_line.size()) || glyphs.total == 0) return "";
+    if (remove_unjoined_pictures(request.glyphs.size()) || glyphs.total == 0) return "";
     return could_not_write(result);
   }
   const auto made = whole_png_size(result);

@@ -31,6 +31,9 @@ struct typeface {
   // It draws only the characters that have a width in the plate width
   // table, and the plate is cut to the line's width by that table.
   bool plate_widths;
+  // It has pictures of the letters and signs beyond code page 850 (Polish,
+  // Vietnamese, Cyrillic, Greek...), named by their code points.
+  bool beyond_code_page;
 };
 
 inline constexpr std::array<typeface, 5> kTypefaces = {{
@@ -40,35 +43,40 @@ inline constexpr std::array<typeface, 5> kTypefaces = {{
      .capitals_only = false,
      .tinted = true,
      .backdrop = backdrop::none,
-     .plate_widths = false},
+     .plate_widths = false,
+     .beyond_code_page = true},
     {.kind = font_kind::large,
      .menu_name = "Large   font (i.e. WASTED)",
      .folder = "alphabet/large/",
      .capitals_only = true,
      .tinted = true,
      .backdrop = backdrop::none,
-     .plate_widths = false},
+     .plate_widths = false,
+     .beyond_code_page = true},
     {.kind = font_kind::menu,
      .menu_name = "Menu    font",
      .folder = "alphabet/menu/",
      .capitals_only = true,
      .tinted = true,
      .backdrop = backdrop::none,
-     .plate_widths = false},
+     .plate_widths = false,
+     .beyond_code_page = true},
     {.kind = font_kind::street,
      .menu_name = "Street  signs",
      .folder = "alphabet/street/",
      .capitals_only = true,
      .tinted = false,
      .backdrop = backdrop::street_sign,
-     .plate_widths = false},
+     .plate_widths = false,
+     .beyond_code_page = true},
     {.kind = font_kind::car,
      .menu_name = "Car     license plate",
      .folder = "alphabet/car/",
      .capitals_only = true,
      .tinted = false,
      .backdrop = backdrop::licence_plate,
-     .plate_widths = true},
+     .plate_widths = true,
+     .beyond_code_page = false},
 }};
 
 inline constexpr int32_t kFontKinds = static_cast<int32_t>(kTypefaces.size());

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "request/font_kind.h"
+#include "request/glyph_line.h"
 
 namespace glyphrig {
 
@@ -15,9 +16,10 @@ struct render_request {
   // The tint, as the image tool takes it: a palette colour or the typed code.
   // None leaves the picture as drawn; street signs and plates never have one.
   std::optional<std::string> colour_value;
-  // As typed, until the run flow turns it into the code page 850 bytes that
-  // name the glyph pictures; the glyph pass folds those in place.
-  std::string text_line;
+  std::string text_line;  // as typed
+  // The glyphs that draw the line, which the run flow finds for what was
+  // typed; the glyph pass folds them in place.
+  glyph_line glyphs;
   bool auto_adjust = false;  // plates only: fit the background to the text
 };
 

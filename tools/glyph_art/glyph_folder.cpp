@@ -7,6 +7,7 @@
 
 #include "cp850.h"
 #include "glyph_ink.h"
+#include "glyphs/character_glyphs.h"
 #include "glyphs/plate_width_table.h"
 #include "png_file.h"
 
@@ -18,26 +19,24 @@ namespace {
 int plate_width(unsigned char byte) { return glyphrig::plate_width_table[byte]; }
 
 struct entry {
-  unsigned char byte;
+  glyphrig::glyph_code glyph;
   glyph_ink ink;
 };
 
-char32_t character_of(const folder_look& look, unsigned char byte) {
+char32_t character_of(const folder_look& look, glyphrig::glyph_code glyph) {
   // CP850 puts a box corner at 218, but its plate width and neighbours are accented
   // capitals; U acute is the letter a plate can carry there.
-  if (look.plate && byte == 218) return U'\u00DA';
-  const char32_t ch = cp850_to_unicode(byte);
-  // The program folds only a to z; the accented lower-case bytes keep their own pictures,
+  if (look.plate && glyph == 218) return U'\u00DA';
+  const char32_t ch = glyph <= 0xFF ? cp850_to_unicode(static_cast<unsigned char>(glyph)) : glyph;
+  // The program folds only a to z; the accented lower-case letters keep their own pictures,
   // so in a capitals-only font those pictures are capitals too.
   return look.capitals_only ? capital_of(ch) : ch;
 }
 
-std::vector<unsigned char> bytes_of(const folder_look& look) {
-  std::vector<unsigned char> bytes;
-  for (int b = 0; b < 256; ++b) {
-    if (!look.plate || plate_width(static_cast<unsigned char>(b)) > 0) {
-      bytes.push_back(static_cast<unsigned char>(b));
-    }
+std::vector<glyphrig::glyph_code> bytes_of(const folder_look& look) {
+  std::vector<glyphrig::glyph_code> bytes;
+  for (unsigned b = 0; b < 256; ++b) {
+    if (!look.plate || plate_width(static_cast<unsigned char>(b)) > 0) bytes.push_back(b);
   }
   return bytes;
 }
@@ -73,22 +72,27 @@ struct cell_metrics {
   double cap;  // height of the capitals above the baseline
 };
 
+// The glyph's letter, from the face that has it: the main face, else the fallback, else
+// none, which draws as a space does.
 std::vector<entry> render_entries(const freetype_library& freetype, face_set& faces,
-                                  const folder_look& look, folder_report& report) {
+                                  const folder_look& look,
+                                  const std::vector<glyphrig::glyph_code>& glyphs,
+                                  folder_report& report) {
   const glyph_ink space = render_ink(freetype.get(), faces.main(), U' ', look.outline);
   std::vector<entry> entries;
-  for (unsigned char byte : bytes_of(look)) {
-    const char32_t ch = character_of(look, byte);
+  for (const glyphrig::glyph_code glyph : glyphs) {
+    const char32_t ch = character_of(look, glyph);
     font_face* face = ch == 0 ? nullptr : faces.face_for(ch);
     if (face == nullptr) {
       entries.push_back(
-          {.byte = byte, .ink = {.fill = {}, .border = {}, .advance = space.advance}});
+          {.glyph = glyph, .ink = {.fill = {}, .border = {}, .advance = space.advance}});
       continue;
     }
     if (face != &faces.main()) ++report.from_fallback;
-    entries.push_back({.byte = byte,
+    entries.push_back({.glyph = glyph,
                        .ink = look.plate
-                                  ? fit_plate_ink(freetype.get(), *face, ch, plate_width(byte))
+                                  ? fit_plate_ink(freetype.get(), *face, ch,
+                                                  plate_width(static_cast<unsigned char>(glyph)))
                                   : render_ink(freetype.get(), *face, ch, look.outline)});
   }
   return entries;
@@ -112,12 +116,37 @@ cell_metrics cell_for(const std::vector<entry>& entries, const folder_look& look
   return {.height = cap_px + 2 * margin, .baseline = margin + cap_px, .cap = cap};
 }
 
+// A letter beyond the code page that would reach above or below the cell (Vietnamese
+// capitals carry two marks, one above the other; Romanian and Latvian letters a comma
+// below) has those marks flattened just enough to fit: the cell is set by the code page's
+// letters, whose pictures stay as they are, and the letter itself keeps its size. Returns
+// whether it had to.
+bool fit_into_cell(const freetype_library& freetype, face_set& faces, const folder_look& look,
+                   const cell_metrics& cell, entry& e) {
+  const int above = cell.baseline;
+  const int below = cell.height - cell.baseline;
+  const char32_t ch = character_of(look, e.glyph);
+  font_face* face = ch == 0 ? nullptr : faces.face_for(ch);
+  squeeze flatten{.from_height = cell.cap, .above = 1.0, .below = 1.0};
+  bool flattened = false;
+  for (int attempt = 0; face != nullptr && attempt < 40; ++attempt) {
+    const bool too_high = top_of(e.ink) > above;
+    const bool too_deep = bottom_of(e.ink) > below;
+    if (!too_high && !too_deep) break;
+    if (too_high) flatten.above *= 0.9;
+    if (too_deep) flatten.below *= 0.9;
+    e.ink = render_ink(freetype.get(), *face, ch, look.outline, 1.0, flatten);
+    flattened = true;
+  }
+  return flattened;
+}
+
 canvas draw_entry(const entry& e, const folder_look& look, const cell_metrics& cell) {
   const glyph_ink& ink = e.ink;
   int origin = 0;
   int width = 0;
   if (look.plate) {
-    width = plate_width(e.byte);
+    width = plate_width(static_cast<unsigned char>(e.glyph));
     origin = ink.fill.empty() ? 0 : (width - ink.fill.cover.width) / 2 - ink.fill.left;
   } else {
     int leftmost = ink.fill.empty() ? 0 : ink.fill.left;
@@ -152,9 +181,17 @@ folder_report write_glyph_folder(const freetype_library& freetype, const folder_
                                  const std::filesystem::path& alphabet) {
   face_set faces(freetype, look.main, look.fallback, look.pixels);
   folder_report report;
-  const std::vector<entry> entries = render_entries(freetype, faces, look, report);
+  std::vector<entry> entries = render_entries(freetype, faces, look, bytes_of(look), report);
   const cell_metrics cell = cell_for(entries, look, faces.cap_height());
   report.height = cell.height;
+  if (look.beyond_code_page) {
+    std::vector<entry> beyond =
+        render_entries(freetype, faces, look, glyphrig::characters_beyond_code_page(), report);
+    for (entry& e : beyond) {
+      if (fit_into_cell(freetype, faces, look, cell, e)) ++report.flattened;
+    }
+    entries.insert(entries.end(), beyond.begin(), beyond.end());
+  }
 
   const auto folder = alphabet / look.folder;
   // Start empty: a picture left from an earlier set would name a byte the set no longer has.
@@ -162,10 +199,12 @@ folder_report write_glyph_folder(const freetype_library& freetype, const folder_
   std::filesystem::create_directories(folder);
   for (const entry& e : entries) {
     const canvas picture = draw_entry(e, look, cell);
-    const auto file = folder / (std::to_string(e.byte) + ".png");
+    std::string name;
+    glyphrig::append_glyph_picture(name, "", e.glyph);
+    const auto file = folder / name;
     write_png(file, picture);
     report.files.push_back(file);
-    if (e.byte >= 'A' && e.byte <= 'Z') report.capital_width += picture.width() / 26.0;
+    if (e.glyph >= 'A' && e.glyph <= 'Z') report.capital_width += picture.width() / 26.0;
   }
   return report;
 }

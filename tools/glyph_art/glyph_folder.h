@@ -10,13 +10,16 @@
 namespace glyph_art {
 
 struct folder_report {
-  std::vector<std::filesystem::path> files;  // in byte order
+  // in byte order, then the characters beyond the code page in code point order
+  std::vector<std::filesystem::path> files;
   int from_fallback = 0;
+  int flattened = 0;  // characters beyond the code page whose marks were flattened to fit
   int height = 0;
   double capital_width = 0;  // mean width of the A to Z pictures
 };
 
-// Draws every picture of one glyph folder into alphabet/<look.folder>/<byte>.png.
+// Draws every picture of one glyph folder into alphabet/<look.folder>/<byte>.png, and
+// alphabet/<look.folder>/u<code point>.png for the characters beyond the code page.
 folder_report write_glyph_folder(const freetype_library& freetype, const folder_look& look,
                                  const std::filesystem::path& alphabet);
 

@@ -44,7 +44,7 @@ placed_coverage rasterise(glyph_handle& handle, char32_t ch) {
 }  // namespace
 
 glyph_ink render_ink(FT_Library library, font_face& face, char32_t ch, double outline,
-                     double x_scale) {
+                     double x_scale, const squeeze& flatten) {
   FT_Face ft = face.get();
   FT_Matrix condense{
       .xx = static_cast<FT_Fixed>(std::lround(x_scale * 0x10000)), .xy = 0, .yx = 0, .yy = 0x10000};
@@ -52,6 +52,16 @@ glyph_ink render_ink(FT_Library library, font_face& face, char32_t ch, double ou
   const FT_Error load = FT_Load_Char(ft, ch, FT_LOAD_NO_BITMAP);
   FT_Set_Transform(ft, nullptr, nullptr);
   check(load, "loading", ch);
+  if (flatten.above < 1.0 || flatten.below < 1.0) {
+    // The outline is in 26.6 pixels, the baseline at 0.
+    const double from = flatten.from_height * 64.0;
+    FT_Outline& outline = ft->glyph->outline;
+    for (int i = 0; i < outline.n_points; ++i) {
+      FT_Pos& y = outline.points[i].y;
+      if (y > from) y = std::lround(from + (static_cast<double>(y) - from) * flatten.above);
+      if (y < 0) y = std::lround(static_cast<double>(y) * flatten.below);
+    }
+  }
 
   glyph_ink ink;
   ink.advance = static_cast<int>((ft->glyph->advance.x + 32) >> 6);

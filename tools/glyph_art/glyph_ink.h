@@ -23,10 +23,18 @@ struct glyph_ink {
   int advance = 0;         // pen advance in whole pixels
 };
 
+// Flattens what a letter has above a height and below the baseline, such as the marks of
+// a Vietnamese capital or a comma below, and leaves the letter between as it is.
+struct squeeze {
+  double from_height = 0;  // in pixels above the baseline
+  double above = 1.0;      // what lies above that height is this much as high
+  double below = 1.0;      // what lies below the baseline is this much as deep
+};
+
 // Renders ch from face with FreeType: the letter itself and, for outline > 0, the letter
 // stroked outwards by that many pixels. x_scale < 1 condenses the letter horizontally.
 glyph_ink render_ink(FT_Library library, font_face& face, char32_t ch, double outline,
-                     double x_scale = 1.0);
+                     double x_scale = 1.0, const squeeze& flatten = {});
 
 }  // namespace glyph_art
 

@@ -16,13 +16,14 @@ struct folder_look {
   const char* folder;
   font_file main;
   font_file fallback;
-  double pixels;       // em size of the main face
-  double outline;      // outline width in pixels, 0 for none
-  rgb fill_top;        // letter colour at cap height ...
-  rgb fill_bottom;     // ... shading to this at the baseline
-  rgb border;          // outline colour
-  bool capitals_only;  // lower-case letters drawn as their capitals, so a line reads in one case
-  bool plate;          // only plate bytes, each exactly as wide as the plate width table says
+  double pixels;          // em size of the main face
+  double outline;         // outline width in pixels, 0 for none
+  rgb fill_top;           // letter colour at cap height ...
+  rgb fill_bottom;        // ... shading to this at the baseline
+  rgb border;             // outline colour
+  bool capitals_only;     // lower-case letters drawn as their capitals, so a line reads in one case
+  bool plate;             // only plate bytes, each exactly as wide as the plate width table says
+  bool beyond_code_page;  // also the characters beyond code page 850, named by code point
   background_kind background;  // what the text is laid on; such text is centred by its capitals
 };
 

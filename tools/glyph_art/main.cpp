@@ -56,7 +56,8 @@ void draw(const std::filesystem::path& alphabet,
     glyph_art::folder_report report = glyph_art::write_glyph_folder(freetype, look, alphabet);
     std::cout << "glyph_art: " << look.folder << ": " << report.files.size() << " pictures, "
               << report.height << " px high, " << report.from_fallback
-              << " drawn from the fallback face\n";
+              << " drawn from the fallback face, " << report.flattened
+              << " with their marks flattened to fit\n";
     if (sheets) write_list(*sheets, look, report);
     drawn.emplace_back(&look, std::move(report));
   }
