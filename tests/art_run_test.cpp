@@ -119,11 +119,11 @@ TEST_F(RealRun, TooLongFittedPlateLeavesTheBareStrip) {
   EXPECT_EQ(result_size(), (picture_size{16 * 22, tree_size("car/87.png").height}));
 }
 
-TEST_F(RealRun, TypedUtf8DrawsTheCodePage850Glyphs) {
-  run("1\n0\n\xC3\x84\xC3\x96\xC3\x9C \xC3\x9F\xE2\x82\xAC\n");  // "ÄÖÜ ß€", € as EUR
+TEST_F(RealRun, TypedUtf8DrawsTheGlyphsOfItsCharacters) {
+  run("1\n0\n\xC3\x84\xC3\x96\xC3\x9C \xC3\x9F\xE2\x82\xAC\xD0\x96\n");  // "ÄÖÜ ß€Ж"
   std::string expected_strip = "cd '" + dir_.path().string() + "' && convert";
-  for (int byte : {142, 153, 154, 32, 225, 69, 85, 82}) {
-    expected_strip += " alphabet/large/" + std::to_string(byte) + ".png";
+  for (const char* glyph : {"142", "153", "154", "32", "225", "u20AC", "u0416"}) {
+    expected_strip += " alphabet/large/" + std::string(glyph) + ".png";
   }
   capture(expected_strip + " +append expected.png");
   EXPECT_EQ(capture("cd '" + dir_.path().string() +

@@ -205,14 +205,13 @@ std::vector<typed_case> typed_text_cases() {
         c.typed += escaped[i];
       }
     }
-    for (int byte; fields >> byte;)
-      c.glyphs += "[alphabet/normal/" + std::to_string(byte) + ".png] ";
+    for (std::string glyph; fields >> glyph;) c.glyphs += "[alphabet/normal/" + glyph + ".png] ";
     cases.push_back(std::move(c));
   }
   return cases;
 }
 
-TEST_F(Binary, TypedLinesNameTheGlyphsOfTheirNearestLetters) {
+TEST_F(Binary, TypedLinesNameTheGlyphsOfTheirLetters) {
   const std::vector<typed_case> cases = typed_text_cases();
   ASSERT_GT(cases.size(), 10u);
   for (const typed_case& c : cases) {

@@ -96,14 +96,15 @@ TEST_F(RunFlow, WholeDialoguesWriteTheirScreensAndRunTheirCommands) {
        "0\n0\nHi{\n",
        kColourScreen + kTextPrompt + kWorking + kDone,
        {"cls", "cls", strip(glyphs("normal", {72, 105, 123})), kCleanUp}},
-      {"a line typed in Polish: the nearest letters, named before the strip",
-       "0\n0\n\xC5\x81\xC3\xB3"
-       "d\xC5\xBA\n",
+      {"letters that no font has: the nearest letters, named before the strip",
+       "0\n0\n\xC7\x8D\xC3\xB3"
+       "d\xC7\x8E\n",
        kColourScreen + kTextPrompt + kWorking +
-           "Drawn with the nearest letters the font has: \xC5\x81\xE2\x86\x92L "
-           "\xC5\xBA\xE2\x86\x92z\n" +
+           "Drawn with the nearest letters the font has: \xC7\x8D\xE2\x86\x92"
+           "A \xC7\x8E\xE2\x86\x92"
+           "a\n" +
            kDone,
-       {"cls", "cls", strip(glyphs("normal", {76, 162, 100, 122})), kCleanUp}},
+       {"cls", "cls", strip(glyphs("normal", {65, 162, 100, 97})), kCleanUp}},
       {"menu, custom code with more words on its line",
        "2\n8\n#00ff00 and more\nok\n",
        kColourScreen + kCodePrompt + kTextPrompt + kWorking + kDone,

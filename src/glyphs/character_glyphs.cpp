@@ -13,6 +13,8 @@ namespace {
 // unassigned, or that code page 850 holds already (ı), are left out.
 constexpr std::pair<char32_t, char32_t> kBlocks[] = {
     {0x0100, 0x017F},  // Latin Extended-A: Polish, Czech, Turkish, Baltic...
+    {0x01A0, 0x01A1},  // Ơ ơ and
+    {0x01AF, 0x01B0},  // Ư ư, which Vietnamese writes beside the letters below
     {0x0218, 0x021B},  // Ș ș Ț ț, Romanian's letters with a comma below
     {0x0386, 0x03CE},  // Greek, with its accented letters
     {0x0400, 0x045F},  // Cyrillic: Russian, Ukrainian, Belarusian, Serbian...

@@ -28,9 +28,9 @@ lay_out_tree() {
   cp "$exe" "$1/"
 }
 
-# glyphs_drawn DIR: the byte of each picture in the strip of the run in DIR.
+# glyphs_drawn DIR: the name of each picture in the strip of the run in DIR.
 glyphs_drawn() {
-  head -n 1 "$1/calls.log" 2>/dev/null | grep -o 'alphabet/normal/[0-9]*\.png' |
+  head -n 1 "$1/calls.log" 2>/dev/null | grep -o 'alphabet/normal/u\?[0-9A-F]*\.png' |
     sed 's|.*/||; s|\.png||' | paste -sd ' ' || true
 }
 
@@ -57,9 +57,10 @@ done
 
 # At the console. Each terminal shows the program alone; the answers are
 # typed once their question is on the screen.
-typed='Łódź Привет Grüße'
-drawn='76 162 100 122 32 63 63 63 63 63 63 32 71 114 129 225 101'
-note='Drawn with the nearest letters the font has: Ł→L ź→z; as ?: П р и в е т'
+typed='Łódź Привет Ωμέγα Grüße Ǎ'
+drawn='u0141 162 100 u017A 32 u041F u0440 u0438 u0432 u0435 u0442 32 u03A9 u03BC u03AD u03B3'\
+' u03B1 32 71 114 129 225 101 32 65'
+note='Drawn with the nearest letters the font has: Ǎ→A'
 consoles=(de_DE pl_PL ru_RU el_GR en_US utf8)
 
 # screen_of SESSION: what its terminal shows.
