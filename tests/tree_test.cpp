@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "glyphs/character_glyphs.h"
 #include "glyphs/plate_width_table.h"
 #include "tree_probe.h"
 
@@ -66,7 +67,7 @@ folder_strip strip_of(const std::string& folder) {
 
 class ScreenAndStreetFolder : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(ScreenAndStreetFolder, HasOnePictureForEveryByteOfOneHeight) {
+TEST_P(ScreenAndStreetFolder, HasOnePictureForEveryByteAndEveryCharacterBeyondOfOneHeight) {
   const auto sizes = sizes_in(kAlphabet / GetParam());
   std::vector<int> bytes = glyph_bytes(sizes);
   bytes.erase(std::remove(bytes.begin(), bytes.end(), 10), bytes.end());
@@ -78,6 +79,13 @@ TEST_P(ScreenAndStreetFolder, HasOnePictureForEveryByteOfOneHeight) {
   const int height = sizes.at("65.png").height;
   for (int byte : bytes) {
     EXPECT_EQ(sizes.at(std::to_string(byte) + ".png").height, height) << "byte " << byte;
+  }
+  for (const char32_t character : characters_beyond_code_page()) {
+    std::string name;
+    append_glyph_picture(name, "", character);
+    const auto size = sizes.find(name);
+    ASSERT_NE(size, sizes.end()) << name;
+    EXPECT_EQ(size->second.height, height) << name;
   }
 }
 
