@@ -12,9 +12,10 @@
 namespace glyphrig {
 
 // The characters beyond code page 850 that a typeface with
-// `beyond_code_page` has pictures of: the rest of Latin Extended-A, Ș Ș Ț ț,
-// the Vietnamese letters (Ơ ơ Ư ư among them), Cyrillic (with Ґ ґ), Greek, the euro sign, the
-// curly quotes, the dashes and the ellipsis. In code point order.
+// `beyond_code_page` has pictures of: the rest of Latin Extended-A, Ș ș Ț ț,
+// the Vietnamese letters (Ơ ơ Ư ư among them), Cyrillic (with Ґ ґ), Greek,
+// the euro sign, the curly quotes, the dashes and the ellipsis. In code
+// point order.
 const std::vector<char32_t>& characters_beyond_code_page();
 
 // The Latin capital that a plate draws for a Cyrillic letter that looks
