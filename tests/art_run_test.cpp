@@ -164,7 +164,9 @@ INSTANTIATE_TEST_SUITE_P(
                                          ""},  // Ä, byte 142
                                                // ÚLTIMO café: Ú is byte 233, é is drawn as É
                       plate_letters_case{"\xC3\x9ALTIMO caf\xC3\xA9", 136, ""},
-                      plate_letters_case{"AB?C", 36, "?"}));
+                      plate_letters_case{"AB?C", 36, "?"},
+                      // АВ 123 Х typed in Cyrillic: drawn as AB 123 X
+                      plate_letters_case{"\xD0\x90\xD0\x92 123 \xD0\xA5", 96, ""}));
 
 // One W more than ImageMagick's width policy allows in the chat font: the
 // join is refused, and what ImageMagick writes in its place, a picture per
