@@ -19,16 +19,12 @@ log=$1
 make_scratch
 
 # make_item WHAT COMMAND...: runs COMMAND, which makes WHAT, its lines in the
-# log; says so when it fails.
+# log, and the time and CPU time it took after them; says so when it fails.
 make_item() {
-  local started
-  started=$(now)
-  if "${@:2}" >>"$log" 2>&1; then
-    echo "fill_cache: $1 made in $(seconds_since "$started") s" >>"$log"
-  else
-    say "making $1 failed (its lines in $log); the part that needs it makes it itself"
-    return 1
-  fi
+  local TIMEFORMAT="fill_cache: $1 took %R s, of CPU %U s user and %S s system"
+  { time "${@:2}" >>"$log" 2>&1; } 2>>"$log" && return 0
+  say "making $1 failed (its lines in $log); the part that needs it makes it itself"
+  return 1
 }
 
 # The roots mostly wait on the mirror, the builds on the cores: side by side
