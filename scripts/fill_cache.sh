@@ -27,27 +27,30 @@ make_item() {
   return 1
 }
 
-# The roots mostly wait on the mirror, the builds on the cores: side by side
-# they share the machine better than one after the other. The amd64 roots
-# first, the arm64 one, whose second stage runs under emulation, last.
-roots() {
+# Two lanes. The roots wait on the mirror as much as on the cores, and each
+# configure runs on one core: side by side they keep both cores busy, where
+# one after the other they left one idle whenever the foreground waited. This
+# lane makes the roots, the arm64 one, whose second stage runs under
+# emulation, last; then the aarch64 tools, the longest build of those that
+# only the Linux part, the last, needs.
+roots_then_aarch64() {
   local failed=0
   make_item "the Debian 12 root" tests/linux/debian_root.sh bookworm || failed=1
   make_item "the Debian 11 root" tests/linux/debian_root.sh bullseye || failed=1
   { make_item "qemu's registration" tests/linux/qemu_binfmt.sh &&
     make_item "the arm64 Debian 12 root" tests/linux/debian_root.sh bookworm arm64; } || failed=1
+  make_item "the aarch64 tools" scripts/imagemagick_tools.sh linux-aarch64 "$scratch/aarch64" ||
+    failed=1
   return "$failed"
 }
-roots &
-roots_job=$!
+roots_then_aarch64 &
+lane=$!
 
-# In the order ./test needs them: the default build waits for the x86-64
-# tools, the Windows part for the Windows ones, the Linux part for the rest.
+# The other, in the order ./test needs them: the default build waits for the
+# x86-64 tools, the Windows part for the Windows ones.
 failed=0
 make_item "the x86-64 Linux tools" scripts/imagemagick_tools.sh linux "$scratch/linux" || failed=1
 make_item "the Windows tools" scripts/imagemagick_tools.sh windows "$scratch/windows" || failed=1
 make_item "ImageMagick 7" scripts/imagemagick7_linux.sh || failed=1
-make_item "the aarch64 tools" scripts/imagemagick_tools.sh linux-aarch64 "$scratch/aarch64" ||
-  failed=1
-wait "$roots_job" || failed=1
+wait "$lane" || failed=1
 exit "$failed"
