@@ -87,10 +87,12 @@ if [ ! -f "$built/done" ]; then
   source_dir=$(echo "$work"/*/)
   rm -rf "$built"
   # Static and without modules, and not bound to its prefix: it finds its
-  # configuration files from where magick is, so the cache can move.
+  # configuration files from where magick is, so the cache can move. dash and
+  # no dependency files, as scripts/imagemagick_tools.sh says, for less CPU time.
   (
     cd "$source_dir" &&
-    ./configure --prefix="$built" --disable-installed --disable-shared --enable-static \
+    CONFIG_SHELL=/bin/dash ./configure --prefix="$built" --disable-installed --disable-shared \
+      --enable-static --disable-dependency-tracking \
       --without-modules --disable-docs --without-perl --without-magick-plus-plus --without-x &&
     make -j"$(nproc)" &&
     make install

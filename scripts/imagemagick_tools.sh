@@ -210,6 +210,10 @@ if [ ! -f "$built/done" ]; then
 
   # libtool looks for file(1) as if it were one of the cross tools.
   export FILECMD=file
+  # configure, and libtool at every compile, fork a shell's worth of helpers:
+  # under dash and without the dependency files that a build used once never
+  # reads, a build took a fifth less CPU time, and made the same bytes.
+  export CONFIG_SHELL=/bin/dash
 
   # Without the configuration files every colour name fails with
   # UnableToOpenConfigureFile and no resource limit holds.
@@ -251,13 +255,15 @@ if [ ! -f "$built/done" ]; then
     make -j"$jobs" libz.a &&
     make install &&
     cd "${tree[libpng1.6]}" &&
-    ./configure "${configure_host[@]}" --prefix="$prefix" --disable-shared --enable-static &&
+    ./configure "${configure_host[@]}" --prefix="$prefix" --disable-shared --enable-static \
+      --disable-dependency-tracking &&
     make -j"$jobs" &&
     make install &&
     { [ -z "$allocator" ] || build_allocator "$prefix/lib/$allocator.o"; } &&
     cd "${tree[imagemagick]}" &&
     ./configure "${configure_host[@]}" --prefix=/opt/glyphrig-imagemagick \
-      --disable-shared --enable-static --without-modules --with-quantum-depth=16 \
+      --disable-shared --enable-static --disable-dependency-tracking \
+      --without-modules --with-quantum-depth=16 \
       --disable-hdri --disable-openmp --disable-opencl --disable-docs \
       --without-gcc-arch --without-magick-plus-plus \
       --without-perl --without-x --with-png --with-zlib --without-autotrace --without-bzlib \

@@ -22,8 +22,19 @@ tests/linux/busybox_root.sh "$busybox_root"
 roots+=("$busybox_root")
 prepare_time=$(seconds_since "$step")
 
-# The aarch64 archive: its program and tools are cross-built; the tools and
-# the arm64 root come from the cache once made.
+step=$(now)
+use_wine
+broken=0
+tests/linux/check_imagemagick7_runs.sh build/tree "$im7_bin" || broken=1
+x86_64_tgz=build/glyphrig-$version-Linux-x86_64.tar.gz
+tests/linux/check_linux_archive.sh x86_64 "$x86_64_tgz" \
+  "build-windows/glyphrig-$version-win64.zip" "${roots[@]}" || broken=1
+wineserver -k || true
+check_time=$(seconds_since "$step")
+
+# The aarch64 archive, after the x86-64 checks, which need none of it, so that
+# they run while its tools may still be being made: its program and tools are
+# cross-built; the tools and the arm64 root come from the cache once made.
 step=$(now)
 cmake --preset aarch64 >/dev/null
 cmake --build --preset aarch64
@@ -36,15 +47,6 @@ tests/linux/busybox_root.sh "$scratch/busybox-static-arm64" "${arm64_roots[0]}/b
 arm64_roots+=("$scratch/busybox-static-arm64")
 arm64_root_time=$(seconds_since "$step")
 
-step=$(now)
-use_wine
-broken=0
-tests/linux/check_imagemagick7_runs.sh build/tree "$im7_bin" || broken=1
-x86_64_tgz=build/glyphrig-$version-Linux-x86_64.tar.gz
-tests/linux/check_linux_archive.sh x86_64 "$x86_64_tgz" \
-  "build-windows/glyphrig-$version-win64.zip" "${roots[@]}" || broken=1
-wineserver -k || true
-check_time=$(seconds_since "$step")
 step=$(now)
 tests/linux/check_linux_archive.sh aarch64 "build-aarch64/glyphrig-$version-Linux-aarch64.tar.gz" \
   "$x86_64_tgz" "${arm64_roots[@]}" || broken=1
