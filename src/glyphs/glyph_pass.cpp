@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "glyphs/character_glyphs.h"
 #include "glyphs/code_page_850.h"
 #include "glyphs/plate_width_table.h"
 

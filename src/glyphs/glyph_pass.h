@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "glyphs/character_glyphs.h"
 #include "request/render_request.h"
 
 namespace glyphrig {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "glyphs/character_glyphs.h"
 #include "glyphs/glyph_pass.h"
 #include "imaging/image_commands.h"
 #include "imaging/whole_png.h"
