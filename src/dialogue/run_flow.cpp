@@ -127,7 +127,9 @@ class drawing {
       std::filesystem::remove(picture, ignored);
     }
     clean_up();
-    out_ << kStopped << '\n' << std::flush;
+    // On a line of its own: the console has echoed ^C where the cursor was,
+    // and a tool cut short may have left half a line of its own.
+    out_ << '\n' << kStopped << '\n' << std::flush;
     return status;
   }
 
