@@ -53,6 +53,11 @@ windows)
   configure_host=("--host=$host")
   # zlib's configure takes the cross compiler from CHOST.
   export CHOST=$host CC=$host-gcc-posix AR=$host-ar RANLIB=$host-ranlib RC=$host-windres
+  # studio.h takes in all of windows.h, through winsock2.h, before
+  # nt-base.h asks for its lean part: parsing it was half of each file's
+  # compile. Lean from the start, the build made the same programs, byte for
+  # byte, with 29% less CPU time.
+  arch_cflags=-DWIN32_LEAN_AND_MEAN=
   strip=$host-strip
   ;;
 linux)
