@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes into the cache everything of ./test that takes minutes and needs
 # nothing built: the archives' ImageMagick tools for x86-64 Linux, Windows and
-# aarch64 Linux, ImageMagick 7 for the Linux checks, and the Debian roots (12
-# and 11 for amd64, 12 for arm64). ./test starts it in the background once the
+# aarch64 Linux, and the Debian roots (12 and 11 for amd64, 13 with its
+# ImageMagick 7, 12 for arm64). ./test starts it in the background once the
 # packages are installed, so that these are made beside the native builds and
 # their tests rather than in the parts that need them. Those parts still ask
 # for each item as before and find it made, or wait for it (each is made under
@@ -30,17 +30,22 @@ make_item() {
 # Two lanes. The roots wait on the mirror as much as on the cores, and each
 # configure runs on one core: side by side they keep both cores busy, where
 # one after the other they left one idle whenever the foreground waited. This
-# lane makes the roots, the arm64 one, whose second stage runs under
-# emulation, last; then the aarch64 tools, the longest build of those that
-# only the Linux part, the last, needs.
+# lane makes the amd64 roots; then, at a lower priority, so that the
+# foreground and the Windows tools, which the Windows part waits for, go
+# first, what only the aarch64 checks at the very end need: the arm64 root,
+# whose second stage runs under emulation, and the aarch64 tools. They take
+# the cores whenever the tests wait.
 roots_then_aarch64() {
   local failed=0
   make_item "the Debian 12 root" tests/linux/debian_root.sh bookworm || failed=1
   make_item "the Debian 11 root" tests/linux/debian_root.sh bullseye || failed=1
+  make_item "the Debian 13 root with ImageMagick 7" \
+    tests/linux/debian_root.sh trixie amd64 imagemagick || failed=1
   { make_item "qemu's registration" tests/linux/qemu_binfmt.sh &&
-    make_item "the arm64 Debian 12 root" tests/linux/debian_root.sh bookworm arm64; } || failed=1
-  make_item "the aarch64 tools" scripts/imagemagick_tools.sh linux-aarch64 "$scratch/aarch64" ||
+    make_item "the arm64 Debian 12 root" nice -n 10 tests/linux/debian_root.sh bookworm arm64; } ||
     failed=1
+  make_item "the aarch64 tools" nice -n 10 \
+    scripts/imagemagick_tools.sh linux-aarch64 "$scratch/aarch64" || failed=1
   return "$failed"
 }
 roots_then_aarch64 &
@@ -51,6 +56,5 @@ lane=$!
 failed=0
 make_item "the x86-64 Linux tools" scripts/imagemagick_tools.sh linux "$scratch/linux" || failed=1
 make_item "the Windows tools" scripts/imagemagick_tools.sh windows "$scratch/windows" || failed=1
-make_item "ImageMagick 7" scripts/imagemagick7_linux.sh || failed=1
 wait "$lane" || failed=1
 exit "$failed"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Linux part of ./test that needs more than the native builds, after the
-# Windows part (it compares with the Windows archive under Wine): builds
-# ImageMagick 7 and runs the Linux program with it alone; makes minimal
-# Debian 12 and Debian 11 roots and a root with no C library, and runs the
+# Windows part (it compares with the Windows archive under Wine): runs the
+# Linux program with ImageMagick 7 alone, in a minimal Debian 13 root with
+# Debian's ImageMagick; makes minimal Debian 12 and Debian 11 roots and a
+# root with no C library, and runs the
 # unpacked x86-64 Linux archive in each; cross-builds the aarch64 archive and
 # runs it under qemu-user-static in a minimal arm64 Debian 12 root and an
 # arm64 root with no C library, against the x86-64 archive's pictures. Says
@@ -14,7 +15,7 @@ start=$(now)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
 
 step=$(now)
-im7_bin=$(scripts/imagemagick7_linux.sh)
+im7_root=$(tests/linux/debian_root.sh trixie amd64 imagemagick)
 roots=("$(tests/linux/debian_root.sh bookworm)" "$(tests/linux/debian_root.sh bullseye)")
 make_scratch
 busybox_root=$scratch/busybox-static
@@ -25,7 +26,7 @@ prepare_time=$(seconds_since "$step")
 step=$(now)
 use_wine
 broken=0
-tests/linux/check_imagemagick7_runs.sh build/tree "$im7_bin" || broken=1
+tests/linux/check_imagemagick7_runs.sh build/tree "$im7_root" || broken=1
 x86_64_tgz=build/glyphrig-$version-Linux-x86_64.tar.gz
 tests/linux/check_linux_archive.sh x86_64 "$x86_64_tgz" \
   "build-windows/glyphrig-$version-win64.zip" "${roots[@]}" || broken=1
@@ -51,7 +52,7 @@ step=$(now)
 tests/linux/check_linux_archive.sh aarch64 "build-aarch64/glyphrig-$version-Linux-aarch64.tar.gz" \
   "$x86_64_tgz" "${arm64_roots[@]}" || broken=1
 aarch64_check_time=$(seconds_since "$step")
-echo "linux part: $(seconds_since "$start") s (ImageMagick 7 and the roots" \
+echo "linux part: $(seconds_since "$start") s (the roots" \
   "$prepare_time s, checks $check_time s; aarch64: build $aarch64_build_time s, arm64 root" \
   "$arm64_root_time s, checks under emulation $aarch64_check_time s)"
 if [ "$broken" -ne 0 ]; then

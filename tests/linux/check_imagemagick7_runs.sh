@@ -1,53 +1,77 @@
 #!/usr/bin/env bash
 # Runs the Linux program for every kind of picture with only ImageMagick 7 on
-# PATH, once as ImageMagick installs itself (magick with its legacy links
-# convert and composite) and once with magick alone, and compares each
-# result.png with the one Debian's ImageMagick 6 makes from the same answers:
-# the same size, page geometry WxH+0+0 and alpha, the colour within 6% at
-# every pixel, and nothing on standard error (ImageMagick 7's legacy convert
-# warns on every call that it is deprecated).
-#   check_imagemagick7_runs.sh LINUX_TREE IM7_BIN
-# LINUX_TREE is the native build's working tree (glyphrig beside alphabet/),
-# IM7_BIN the bin folder of an ImageMagick 7 install.
+# PATH, as Debian 13 installs it (magick, with convert and composite as its
+# legacy names), once with all three and once with magick alone, in a Debian
+# 13 root; and compares each result.png with the one Debian 12's ImageMagick
+# 6 makes here from the same answers: the same size, page geometry WxH+0+0
+# and alpha, the colour within 6% at every pixel, and nothing on standard
+# error (ImageMagick 7's legacy convert warns on every call that it is
+# deprecated).
+#   check_imagemagick7_runs.sh LINUX_TREE IM7_ROOT
+# LINUX_TREE is the native build's working tree (its static glyphrig beside
+# alphabet/), IM7_ROOT a Debian root with ImageMagick 7
+# (tests/linux/debian_root.sh trixie amd64 imagemagick). Needs root (chroot).
 set -euo pipefail
 # shellcheck source=tests/windows/check_lib.sh
 source "$(dirname "$0")/../windows/check_lib.sh"
 linux_tree=$(realpath "$1")
-im7_bin=$(realpath "$2")
+im7_root=$(realpath "$2")
 
 make_scratch
+# The runs with ImageMagick 7 go on inside the root, which has /proc, as
+# every Linux has, for ImageMagick to find its own path.
+inside=$(mktemp -d "$im7_root/tmp/glyphrig-im7.XXXXXX")
+at_exit="umount '$im7_root/proc' 2>/dev/null || true; rm -rf '$inside'"
+mount -t proc proc "$im7_root/proc"
 
-# Each PATH is a folder of its own, so that no other ImageMagick on the
-# machine is found: the tools it is about, and what the clean-up script runs.
-# bin_with NAME TOOL=FILE...
+# Each PATH is a folder of its own, so that no other ImageMagick is found:
+# the tools it is about, and what the clean-up script runs. The folders
+# inside the root link to the root's own programs.
+# bin_with FOLDER TOOL=FILE...
 bin_with() {
-  local dir=$scratch/bin-$1 link
+  local dir=$1 link
   shift
   mkdir -p "$dir"
   for link in rm=/bin/rm dirname=/usr/bin/dirname "$@"; do ln -s "${link#*=}" "$dir/${link%%=*}"; done
 }
-bin_with im6 convert=/usr/bin/convert composite=/usr/bin/composite
-bin_with im7 magick="$im7_bin/magick" convert="$im7_bin/convert" composite="$im7_bin/composite"
-bin_with magick magick="$im7_bin/magick"
+bin_with "$scratch/bin-im6" convert=/usr/bin/convert composite=/usr/bin/composite
+bin_with "$inside/bin-im7" magick=/usr/bin/magick convert=/usr/bin/convert \
+  composite=/usr/bin/composite
+bin_with "$inside/bin-magick" magick=/usr/bin/magick
 # ImageMagick 7 rounds a centre the other way where the free width is odd:
 # ImageMagick 6 with the text a pixel to either side gives the other placement.
 for side in left:-1 right:+1; do
-  mkdir -p "$scratch/bin-im6-${side%:*}"
+  bin_with "$scratch/bin-im6-${side%:*}" convert=/usr/bin/convert
   printf '#!/bin/sh\nexec /usr/bin/composite -geometry %s+0 "$@"\n' "${side#*:}" \
     >"$scratch/bin-im6-${side%:*}/composite"
   chmod +x "$scratch/bin-im6-${side%:*}/composite"
-  bin_with "im6-${side%:*}" convert=/usr/bin/convert
 done
 
 # Every kind: NAME, answers, and whether the text is centred on a background.
 cases=("${glyphrig_kinds[@]}")
 
-# run_in TREE_COPY BIN ANSWERS: the program's run there, with PATH=BIN alone.
+# folder_of I BIN: where case I runs with the tools of BIN.
+folder_of() {
+  case $2 in
+  im6*) echo "$scratch/case-$1/$2" ;;
+  *) echo "$inside/case-$1/$2" ;;
+  esac
+}
+
+# run_in FOLDER BIN ANSWERS: the program's run in a copy of the tree, with
+# PATH=BIN alone; in the root, with an environment of its own as a login there
+# has, where FOLDER is inside it.
 run_in() {
   mkdir -p "$1"
   cp -r "$linux_tree"/. "$1"
   rm -f "$1/result.png" "$1"/imagemagick/{convert,composite,magick}
-  (cd "$1" && PATH=$scratch/bin-$2 ./glyphrig <<<"$3" >stdout 2>stderr) || true
+  if [[ $1 == "$inside"/* ]]; then
+    (env -i PATH="/${inside#"$im7_root"/}/bin-$2" HOME=/root LANG=C.UTF-8 \
+      /usr/sbin/chroot "$im7_root" /bin/sh -c "cd '/${1#"$im7_root"/}' && ./glyphrig" <<<"$3" \
+      >"$1/stdout" 2>"$1/stderr") || true
+  else
+    (cd "$1" && PATH=$scratch/bin-$2 ./glyphrig <<<"$3" >stdout 2>stderr) || true
+  fi
 }
 
 # same_picture PICTURE REFERENCE: size, page and alpha alike, colour within 6%.
@@ -67,23 +91,24 @@ references() {
 for ((i = 0; i < ${#cases[@]}; i += 3)); do
   for bin in $(references "$i") im7 magick; do
     while [ "$(jobs -rp | wc -l)" -ge 4 ]; do wait -n; done
-    run_in "$scratch/case-$i/$bin" "$bin" "${cases[i + 1]}" &
+    run_in "$(folder_of "$i" "$bin")" "$bin" "${cases[i + 1]}" &
   done
 done
 wait
 
 for ((i = 0; i < ${#cases[@]}; i += 3)); do
-  name=${cases[i]} dir=$scratch/case-$i
+  name=${cases[i]}
   read -ra references <<<"$(references "$i" | xargs)"
-  expect "$name: ImageMagick 6 made a picture" test -s "$dir/im6/result.png"
+  expect "$name: ImageMagick 6 made a picture" test -s "$(folder_of "$i" im6)/result.png"
   for bin in im7 magick; do
-    result=$dir/$bin/result.png
-    expect_eq "$name, $bin: standard error" "$(cat "$dir/$bin/stderr")" ""
+    result=$(folder_of "$i" "$bin")/result.png
+    expect_eq "$name, $bin: standard error" "$(cat "$(folder_of "$i" "$bin")/stderr")" ""
     expect_eq "$name, $bin: the page is the picture" "$(identify -format '%g' "$result" 2>&1)" \
       "$(identify -format '%wx%h+0+0' "$result" 2>&1)"
     matched=
     for reference in "${references[@]}"; do
-      same_picture "$result" "$dir/$reference/result.png" && matched=$reference && break
+      same_picture "$result" "$(folder_of "$i" "$reference")/result.png" && matched=$reference &&
+        break
     done
     expect "$name, $bin: ImageMagick 6's picture within 6% (placements: ${references[*]})" \
       test -n "$matched"

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Makes a minimal Debian root of the given release (debootstrap
-# --variant=minbase, no ImageMagick) from the mirror of the machine's own
-# Debian sources, for running the unpacked Linux archive with chroot; prints
-# its path. It is kept in $GLYPHRIG_CACHE (default:
-# ${XDG_CACHE_HOME:-~/.cache}/glyphrig), outside the clone, and reused: the
-# checks only add a folder under its /tmp and remove it again. Needs root.
-#   tests/linux/debian_root.sh [SUITE [ARCH]]    (default bookworm, Debian 12, amd64)
+# --variant=minbase, no ImageMagick unless asked for) from the mirror of the
+# machine's own Debian sources, for running the unpacked Linux archive, or
+# the Linux program, with chroot; prints its path. It is kept in
+# $GLYPHRIG_CACHE (default: ${XDG_CACHE_HOME:-~/.cache}/glyphrig), outside the
+# clone, and reused: the checks only add a folder under its /tmp and remove it
+# again. Needs root.
+#   tests/linux/debian_root.sh [SUITE [ARCH [PACKAGE...]]]
+# The default is bookworm (Debian 12) for amd64. The PACKAGEs are installed
+# too, as Debian installs them, and the root's name lists them: Debian 13's
+# imagemagick is ImageMagick 7 as a user of that system has it.
 # A root of another architecture (arm64) holds busybox-static too, for a root
 # with no C library of that architecture to take it from; debootstrap's
 # second stage runs its programs under qemu-user-static, registered by
@@ -15,14 +19,26 @@ source "$(dirname "$0")/../../scripts/lib.sh"
 cache=$glyphrig_cache
 suite=${1:-bookworm}
 arch=${2:-amd64}
-root=$cache/debian-root/$suite-minbase
+packages=("${@:3}")
+name=$suite
+[ "$arch" = amd64 ] || name+=-$arch
+name+=-minbase
+[ ${#packages[@]} -eq 0 ] || name+=$(printf '+%s' "${packages[@]}")
+root=$cache/debian-root/$name
 options=()
 if [ "$arch" != amd64 ]; then
-  root=$cache/debian-root/$suite-$arch-minbase
-  options=("--arch=$arch" --include=busybox-static)
+  options+=("--arch=$arch")
+  packages+=(busybox-static)
 fi
+[ ${#packages[@]} -eq 0 ] || options+=("--include=$(IFS=, && echo "${packages[*]}")")
 
-
+# A root once made is never changed, so it needs no lock: one that is being
+# made (of another release, maybe, which may take minutes) does not hold up a
+# check that asks for a made one.
+if [ -f "$root.done" ]; then
+  echo "$root"
+  exit 0
+fi
 mkdir -p "$cache/debian-root"
 exec 9>"$cache/debian-root.lock"
 flock 9
