@@ -3,11 +3,11 @@
 # Windows part (it compares with the Windows archive under Wine): runs the
 # Linux program with ImageMagick 7 alone, in a minimal Debian 13 root with
 # Debian's ImageMagick; makes minimal Debian 12 and Debian 11 roots and a
-# root with no C library, and runs the
-# unpacked x86-64 Linux archive in each; beside that, cross-builds the aarch64
-# archive and runs it under qemu-user-static in a minimal arm64 Debian 12 root and an
-# arm64 root with no C library, against the x86-64 archive's pictures. Says
-# how long each step took; fails when any check fails.
+# root with no C library, and runs the unpacked x86-64 Linux archive in each;
+# beside that, cross-builds the aarch64 archive and runs it under
+# qemu-user-static in a minimal arm64 Debian 12 root and an arm64 root with no
+# C library, against the x86-64 archive's pictures. Says how long each step
+# took; fails when any check fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh

@@ -66,9 +66,8 @@ run_in() {
   cp -r "$linux_tree"/. "$1"
   rm -f "$1/result.png" "$1"/imagemagick/{convert,composite,magick}
   if [[ $1 == "$inside"/* ]]; then
-    (env -i PATH="/${inside#"$im7_root"/}/bin-$2" HOME=/root LANG=C.UTF-8 \
-      /usr/sbin/chroot "$im7_root" /bin/sh -c "cd '/${1#"$im7_root"/}' && ./glyphrig" <<<"$3" \
-      >"$1/stdout" 2>"$1/stderr") || true
+    (glyphrig_in_root "$im7_root" "$1" "/${inside#"$im7_root"/}/bin-$2" <<<"$3" >"$1/stdout" \
+      2>"$1/stderr") || true
   else
     (cd "$1" && PATH=$scratch/bin-$2 ./glyphrig <<<"$3" >stdout 2>stderr) || true
   fi

@@ -90,8 +90,7 @@ run_case() {
   for r in "${!roots[@]}"; do
     inside=${insides[r]}
     cp -al "${unpacked[r]}" "$inside/$dir"
-    (env -i PATH=/usr/local/bin:/usr/bin:/bin HOME=/root LANG=C.UTF-8 /usr/sbin/chroot \
-      "${roots[r]}" /bin/sh -c "cd '/${inside#"${roots[r]}"/}/$dir' && ./glyphrig" <<<"$2" \
+    (glyphrig_in_root "${roots[r]}" "$inside/$dir" /usr/local/bin:/usr/bin:/bin <<<"$2" \
       >"$scratch/$dir.linux-$r" 2>&1) || true
   done
   cp -al "$reference_dir" "$scratch/$dir"
