@@ -2,7 +2,6 @@
 // which bytes have pictures, their sizes, their transparency, the case of their letters, the
 // backgrounds, and how long a line of them ImageMagick's width policy lets the strip be.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -19,6 +18,7 @@
 
 #include "glyphs/character_glyphs.h"
 #include "glyphs/plate_width_table.h"
+#include "scratch_tree.h"
 #include "tree_probe.h"
 
 namespace glyphrig {
@@ -57,11 +57,10 @@ folder_strip strip_of(const std::string& folder) {
     result.widths.push_back(sizes.at(name).width);
     x += sizes.at(name).width;
   }
-  const auto file = std::filesystem::temp_directory_path() /
-                    ("glyphrig_strip_" + folder + std::to_string(::getpid()) + ".png");
+  const scratch_dir dir;
+  const auto file = dir.path() / "strip.png";
   capture(command + " +append '" + file.string() + "'");
   result.strip = load_picture(file);
-  std::filesystem::remove(file);
   return result;
 }
 
@@ -326,8 +325,10 @@ TEST_P(LongestLine, IsAsManyWAsImageMagicksWidthPolicyAllows) {
   if (longest > 2500) {
     GTEST_SKIP() << "a width limit of " << *limit << " px allows " << longest << " W";
   }
-  const auto strip = std::filesystem::temp_directory_path() /
-                     ("glyphrig_ws_" + c.folder + std::to_string(::getpid()) + ".png");
+  // A line too wide leaves each W apart, as strip-0.png, strip-1.png and so on: the scratch
+  // folder takes them all away.
+  const scratch_dir dir;
+  const auto strip = dir.path() / "strip.png";
   const auto join = [&](long long n) {
     std::string command = "cd '" + folder.string() + "' && convert";
     for (long long i = 0; i < n; ++i) command += " 87.png";
