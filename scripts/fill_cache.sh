@@ -27,34 +27,43 @@ make_item() {
   return 1
 }
 
-# Two lanes. The roots wait on the mirror as much as on the cores, and each
-# configure runs on one core: side by side they keep both cores busy, where
-# one after the other they left one idle whenever the foreground waited. This
-# lane makes the amd64 roots; then, at a lower priority, so that the
-# foreground and the Windows tools, which the Windows part waits for, go
-# first, what only the aarch64 checks at the very end need: the arm64 root,
-# whose second stage runs under emulation, and the aarch64 tools. They take
-# the cores whenever the tests wait.
-roots_then_aarch64() {
-  local failed=0
-  make_item "the Debian 12 root" tests/linux/debian_root.sh bookworm || failed=1
-  make_item "the Debian 11 root" tests/linux/debian_root.sh bullseye || failed=1
-  make_item "the Debian 13 root with ImageMagick 7" \
-    tests/linux/debian_root.sh trixie amd64 imagemagick || failed=1
-  { make_item "qemu's registration" tests/linux/qemu_binfmt.sh &&
-    make_item "the arm64 Debian 12 root" nice -n 10 tests/linux/debian_root.sh bookworm arm64; } ||
-    failed=1
-  make_item "the aarch64 tools" nice -n 10 \
-    scripts/imagemagick_tools.sh linux-aarch64 "$scratch/aarch64" || failed=1
-  return "$failed"
-}
-roots_then_aarch64 &
-lane=$!
+# The items are made side by side, so that no core is left idle while one is
+# left to make:
+# - at normal priority and in the order the foreground needs them, the
+#   x86-64 tools (the default build packs them), then the Windows tools (the
+#   Windows part waits for them);
+# - the amd64 roots, all at once: each spends most of its time waiting on the
+#   mirror, for one package after another;
+# - at the lowest priority, so that they take only what the others leave (the
+#   tests wait more than they compute, and a configure runs on one core), what
+#   only the aarch64 checks at the very end need: the arm64 root, whose second
+#   stage runs under emulation, and the aarch64 tools, after the sources are
+#   fetched at normal priority. ./test lifts them to normal priority when its
+#   Linux part begins and waits for them.
+lanes=()
+make_item "the Debian 12 root" tests/linux/debian_root.sh bookworm &
+lanes+=($!)
+make_item "the Debian 11 root" tests/linux/debian_root.sh bullseye &
+lanes+=($!)
+make_item "the Debian 13 root with ImageMagick 7" \
+  tests/linux/debian_root.sh trixie amd64 imagemagick &
+lanes+=($!)
+{
+  make_item "qemu's registration" tests/linux/qemu_binfmt.sh &&
+    make_item "the arm64 Debian 12 root" nice -n 19 tests/linux/debian_root.sh bookworm arm64
+} &
+lanes+=($!)
+{
+  make_item "the sources" scripts/imagemagick_tools.sh sources &&
+    make_item "the aarch64 tools" nice -n 19 \
+      scripts/imagemagick_tools.sh linux-aarch64 "$scratch/aarch64"
+} &
+lanes+=($!)
 
-# The other, in the order ./test needs them: the default build waits for the
-# x86-64 tools, the Windows part for the Windows ones.
 failed=0
 make_item "the x86-64 Linux tools" scripts/imagemagick_tools.sh linux "$scratch/linux" || failed=1
 make_item "the Windows tools" scripts/imagemagick_tools.sh windows "$scratch/windows" || failed=1
-wait "$lane" || failed=1
+for job in "${lanes[@]}"; do
+  wait "$job" || failed=1
+done
 exit "$failed"

@@ -24,6 +24,9 @@
 #            linked in.
 # OUT_DIR gets the programs, README.txt (from imagemagick_tools.README-windows.txt
 # or -linux.txt) and licenses/.
+#   scripts/imagemagick_tools.sh sources
+# only fetches the sources of every target into the cache, at the caller's
+# priority, so that a build started later at a low one finds them there.
 #
 # The sources (with their sha256) and the built programs are kept in
 # $GLYPHRIG_CACHE (default: ${XDG_CACHE_HOME:-~/.cache}/glyphrig), outside the
@@ -35,11 +38,11 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
-usage="usage: scripts/imagemagick_tools.sh windows|linux|linux-aarch64 OUT_DIR"
-[ $# -eq 2 ] || die "$usage"
+usage="usage: scripts/imagemagick_tools.sh windows|linux|linux-aarch64 OUT_DIR, or sources"
+[ $# -eq 2 ] || [ "$*" = sources ] || die "$usage"
 patch_file=$here/imagemagick_tools.patch
 target=$1
-out=$(mkdir -p "$2" && cd "$2" && pwd)
+[ "$target" = sources ] || out=$(mkdir -p "$2" && cd "$2" && pwd)
 cache=$glyphrig_cache
 packages=(imagemagick libpng1.6 zlib)
 glyphrig_me="imagemagick_tools $target"
@@ -81,6 +84,7 @@ linux-aarch64)
   # multiply-add, so that both draw the same pixels.
   arch_cflags=-ffp-contract=off
   ;;
+sources) ;;
 *) die "the target is windows, linux or linux-aarch64, not '$target'" ;;
 esac
 
@@ -96,7 +100,7 @@ esac
 # and free what they took with it. jemalloc, measured beside it, was as fast
 # within the noise, and takes minutes to build.
 case $target in
-linux | linux-aarch64) allocator=mimalloc ;;
+linux | linux-aarch64 | sources) allocator=mimalloc ;;
 *) allocator= ;;
 esac
 [ -z "$allocator" ] || packages+=("$allocator")
@@ -113,8 +117,10 @@ build_allocator() {
 
 mkdir -p "$cache/sources"
 # One build at a time per cache: a second caller waits and then finds the result.
-exec 9>"$cache/imagemagick-$target.lock"
-flock 9
+if [ "$target" != sources ]; then
+  exec 9>"$cache/imagemagick-$target.lock"
+  flock 9
+fi
 
 # --- Sources ---------------------------------------------------------------
 
@@ -179,6 +185,7 @@ for package in "${packages[@]}"; do
   fi
 done
 flock -u 8
+[ "$target" != sources ] || exit 0
 
 # --- The build, once per source versions and script --------------------------
 

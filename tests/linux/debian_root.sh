@@ -32,15 +32,15 @@ if [ "$arch" != amd64 ]; then
 fi
 [ ${#packages[@]} -eq 0 ] || options+=("--include=$(IFS=, && echo "${packages[*]}")")
 
-# A root once made is never changed, so it needs no lock: one that is being
-# made (of another release, maybe, which may take minutes) does not hold up a
-# check that asks for a made one.
+# A root once made is never changed, so it needs no lock. One that is being
+# made is locked alone: roots of other releases and architectures are made
+# beside it, each waiting on the mirror for one package at a time.
 if [ -f "$root.done" ]; then
   echo "$root"
   exit 0
 fi
 mkdir -p "$cache/debian-root"
-exec 9>"$cache/debian-root.lock"
+exec 9>"$root.lock"
 flock 9
 if [ ! -f "$root.done" ]; then
   [ "$(id -u)" -eq 0 ] || die "making $root needs root (debootstrap)"
