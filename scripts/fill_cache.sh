@@ -27,27 +27,28 @@ make_item() {
   return 1
 }
 
-# The items are made side by side, so that no core is left idle while one is
-# left to make:
-# - at normal priority and in the order the foreground needs them, the
-#   x86-64 tools (the default build packs them), then the Windows tools (the
-#   Windows part waits for them);
-# - the amd64 roots, all at once: each spends most of its time waiting on the
-#   mirror, for one package after another;
-# - at the lowest priority, so that they take only what the others leave (the
-#   tests wait more than they compute, and a configure runs on one core), what
-#   only the aarch64 checks at the very end need: the arm64 root, whose second
-#   stage runs under emulation, and the aarch64 tools, after the sources are
-#   fetched at normal priority. ./test lifts them to normal priority when its
-#   Linux part begins and waits for them.
-lanes=()
-make_item "the Debian 12 root" tests/linux/debian_root.sh bookworm &
-lanes+=($!)
-make_item "the Debian 11 root" tests/linux/debian_root.sh bullseye &
-lanes+=($!)
-make_item "the Debian 13 root with ImageMagick 7" \
-  tests/linux/debian_root.sh trixie amd64 imagemagick &
-lanes+=($!)
+# Four lanes, so that no core is left idle while an item is left to make:
+# - the amd64 roots, one after another: each spends most of its time waiting
+#   on the mirror, for one package after another (side by side, their disk
+#   writes slowed down everything else);
+# - two at the lowest priority, so that they take only the time the others
+#   leave (the tests wait more than they compute, and a configure runs on one
+#   core), for what only the aarch64 checks at the very end need: the arm64
+#   root, whose second stage runs under emulation; and the aarch64 tools,
+#   after the sources are fetched at normal priority. ./test lifts them to
+#   normal priority when its Linux part begins and waits for them;
+# - this one: in the order the foreground needs them, the x86-64 tools (the
+#   default build packs them), then the Windows tools (the Windows part waits
+#   for them).
+{
+  failed=0
+  make_item "the Debian 12 root" tests/linux/debian_root.sh bookworm || failed=1
+  make_item "the Debian 11 root" tests/linux/debian_root.sh bullseye || failed=1
+  make_item "the Debian 13 root with ImageMagick 7" \
+    tests/linux/debian_root.sh trixie amd64 imagemagick || failed=1
+  exit "$failed"
+} &
+lanes=($!)
 {
   make_item "qemu's registration" tests/linux/qemu_binfmt.sh &&
     make_item "the arm64 Debian 12 root" nice -n 19 tests/linux/debian_root.sh bookworm arm64
