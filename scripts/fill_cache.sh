@@ -29,11 +29,13 @@ make_item() {
 
 # Four lanes, so that no core is left idle while an item is left to make:
 # - the amd64 roots, one after another: each spends most of its time waiting
-#   on the mirror, for one package after another (side by side, their disk
-#   writes slowed down everything else);
-# - two at the lowest priority, so that they take only the time the others
-#   leave (the tests wait more than they compute, and a configure runs on one
-#   core), for what only the aarch64 checks at the very end need: the arm64
+#   on the mirror, for one package after another (side by side, each took half
+#   as long again, and ./test was no shorter);
+# - two at the lowest priority, so that they take only the time the other
+#   lanes leave (a configure runs on one core; where the kernel shares the
+#   cores between sessions first, the foreground's session keeps its share
+#   whatever the priorities here), for what only the aarch64 checks at the
+#   very end need: the arm64
 #   root, whose second stage runs under emulation; and the aarch64 tools,
 #   after the sources are fetched at normal priority. ./test lifts them to
 #   normal priority when its Linux part begins and waits for them;
