@@ -2,7 +2,8 @@
 // system's ImageMagick, where something goes wrong: the disk fills up at one
 // step, a tool is killed halfway, a picture of the tree is cut short, the
 // folder cannot be written. Each run must end with status 1, its reason as the
-// last line, no "done", and neither result.png nor a plate piece left. And two
+// last line, no "done", and neither result.png nor a plate piece left; a glyph
+// picture missing from the tree stops it before any tool runs. And two
 // runs started at once in one folder must each draw their whole picture.
 #include <gtest/gtest.h>
 #include <stdio.h>
@@ -51,6 +52,8 @@ enum class fault {
   cut_short,   // the tree's picture `where` lost its second half
   cut_header,  // ... all but its first 10 bytes
   read_only,   // the folder `where` cannot be written by the user who starts the run
+  missing,     // the glyph picture `where` is gone
+  older_tree,  // the tree has no pictures named by code point; `where` is the first named
 };
 
 struct fault_case {
@@ -71,6 +74,9 @@ std::string reason(const fault_case& c) {
       return "Damaged " + c.where + " (a " +
              (c.where.find("background") != std::string::npos ? "background" : "glyph") +
              " picture, not a whole PNG): unpack Glyphrig anew from its archive.";
+    case fault::missing:
+    case fault::older_tree:
+      return "Missing " + c.where + " (a glyph picture): unpack Glyphrig anew from its archive.";
     case fault::read_only:
       return (c.where == "." ? "This folder" : "The alphabet/ folder") +
              std::string(
@@ -107,6 +113,22 @@ std::string lay_out(const scratch_dir& dir, const fault_case& c) {
       if (geteuid() != 0) return "";
       if (c.where != "." && chown(dir.path().c_str(), 65534, 65534) != 0) return "false && ";
       return "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    case fault::missing:
+    case fault::older_tree:
+      // Tools that only count their calls: none may run.
+      for (const char* tool : {"convert", "composite"}) {
+        dir.write(std::string("imagemagick/") + tool, failing_tool(tool, 0, false), true);
+      }
+      if (c.how == fault::missing) {
+        fs::remove(dir.path() / c.where);
+        return "";
+      }
+      std::vector<fs::path> by_code_point;
+      for (const auto& file : fs::recursive_directory_iterator(dir.path() / "alphabet")) {
+        if (file.path().filename().string().starts_with('u')) by_code_point.push_back(file);
+      }
+      for (const fs::path& file : by_code_point) fs::remove(file);
+      return "";
   }
   return "";
 }
@@ -143,6 +165,9 @@ TEST(FaultRun, EndsWithItsReasonLastAndLeavesNoPicture) {
       {"large with a glyph cut short", kLarge, fault::cut_short, "alphabet/large/71.png"},
       {"plate with a glyph cut in its header", kFixedPlate, fault::cut_header,
        "alphabet/car/82.png"},
+      {"large with a glyph missing", "1\n10\nABA\n", fault::missing, "alphabet/large/65.png"},
+      {"a tree older than the pictures by code point", "2\n3\nМир\n", fault::older_tree,
+       "alphabet/menu/u041C.png"},
       {"a working folder that cannot be written", kLarge, fault::read_only, "."},
       {"an alphabet folder that cannot be written", kTwoPieces, fault::read_only, "alphabet"},
   };
@@ -173,6 +198,9 @@ TEST(FaultRun, EndsWithItsReasonLastAndLeavesNoPicture) {
     for (const char* left : {"result.png", "alphabet/left.png", "alphabet/mid.png",
                              "alphabet/right.png", "alphabet/background.png"}) {
       EXPECT_FALSE(dir.exists(left)) << c.name << ": " << left << " left behind";
+    }
+    if (c.how == fault::missing || c.how == fault::older_tree) {
+      EXPECT_FALSE(dir.exists("imagemagick/calls")) << c.name << ": a tool ran";
     }
     // Where no picture can be made, nothing is asked.
     if (c.how == fault::read_only) {

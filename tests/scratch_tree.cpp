@@ -6,7 +6,9 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "glyphs/character_glyphs.h"
 #include "glyphs/plate_width_table.h"
+#include "request/font_kind.h"
 #include "stand_in_pictures.h"
 
 namespace fs = std::filesystem;
@@ -50,22 +52,28 @@ current_dir_in::~current_dir_in() { fs::current_path(previous_); }
 
 void lay_out_bare_tree(const fs::path& root) {
   constexpr int kHeight = 4;
-  // Every byte of the screen and street fonts, one to three pixels wide.
+  // Every byte of the screen and street fonts and every character beyond the code page,
+  // one to three pixels wide; the plate font as the real one: only the bytes of the width
+  // table, that wide.
   const std::string glyphs[] = {blank_png(1, kHeight), blank_png(2, kHeight),
                                 blank_png(3, kHeight)};
-  for (const char* font : {"normal", "large", "menu", "street"}) {
-    fs::create_directories(root / "alphabet" / font);
-    for (int byte = 0; byte < 256; ++byte) {
-      std::ofstream(root / "alphabet" / font / (std::to_string(byte) + ".png"), std::ios::binary)
-          << glyphs[byte % 3];
+  for (const glyphrig::typeface& face : glyphrig::kTypefaces) {
+    fs::create_directories(root / face.folder);
+    const auto write = [&](glyphrig::glyph_code glyph, const std::string& png) {
+      std::string name;
+      glyphrig::append_glyph_picture(name, face.folder, glyph);
+      std::ofstream(root / name, std::ios::binary) << png;
+    };
+    for (glyphrig::glyph_code byte = 0; byte < 256; ++byte) {
+      if (!face.plate_widths) {
+        write(byte, glyphs[byte % 3]);
+      } else if (const int32_t width = glyphrig::plate_width_table[byte]) {
+        write(byte, blank_png(width, kHeight));
+      }
     }
-  }
-  // The plate font as the real one: only the bytes of the width table, that wide.
-  fs::create_directories(root / "alphabet/car");
-  for (int byte = 0; byte < 256; ++byte) {
-    if (const int32_t width = glyphrig::plate_width_table[byte]) {
-      std::ofstream(root / "alphabet/car" / (std::to_string(byte) + ".png"), std::ios::binary)
-          << blank_png(width, kHeight);
+    if (!face.beyond_code_page) continue;
+    for (const char32_t character : glyphrig::characters_beyond_code_page()) {
+      write(character, glyphs[character % 3]);
     }
   }
   // The plate's end pieces wider than 101 pixels and its middle wider than 113.

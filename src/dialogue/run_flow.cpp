@@ -215,6 +215,11 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
         "None of these characters has a picture in this font: there is nothing "
         "to draw.");
   }
+  // A picture missing from the folder would leave its letter out of a
+  // picture that looks whole.
+  if (const auto missing = missing_glyph_picture(face, pass.pictured)) {
+    return run.no_picture(*missing);
+  }
   if (const auto end = run.strip(strip_step(pass.glyph_list), request)) return *end;
 
   // 7. The tint or the street sign.

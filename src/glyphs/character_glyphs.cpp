@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "glyphs/capitals.h"
 #include "glyphs/code_page_850.h"
 
 namespace glyphrig {
@@ -28,13 +29,8 @@ constexpr std::pair<char32_t, char32_t> kBlocks[] = {
 };
 constexpr char32_t kUnassigned[] = {0x038B, 0x038D, 0x03A2};
 
-// А В Е К М Н О Р С Т У Х, in code point order.
-constexpr std::pair<char32_t, char> kCyrillicLikeLatin[] = {
-    {0x0410, 'A'}, {0x0412, 'B'}, {0x0415, 'E'}, {0x041A, 'K'}, {0x041C, 'M'}, {0x041D, 'H'},
-    {0x041E, 'O'}, {0x0420, 'P'}, {0x0421, 'C'}, {0x0422, 'T'}, {0x0423, 'Y'}, {0x0425, 'X'},
-};
-// The lower case of А to Я sits 32 above it.
-constexpr char32_t kCyrillicLowerCase = 0x20;
+// Russian plates carry У as Y, though the letter is drawn apart in print.
+constexpr char32_t kCyrillicU = 0x0423;
 
 }  // namespace
 
@@ -56,11 +52,9 @@ const std::vector<char32_t>& characters_beyond_code_page() {
 }
 
 std::optional<unsigned char> plate_look_alike(char32_t character) {
-  for (const auto& [capital, latin] : kCyrillicLikeLatin) {
-    if (character == capital || character == capital + kCyrillicLowerCase) {
-      return static_cast<unsigned char>(latin);
-    }
-  }
+  const char32_t capital = drawn_capital(character);
+  if (capital == kCyrillicU) return 'Y';
+  if (const auto latin = latin_twin(capital)) return static_cast<unsigned char>(*latin);
   return std::nullopt;
 }
 

@@ -18,9 +18,10 @@ namespace glyphrig {
 // point order.
 const std::vector<char32_t>& characters_beyond_code_page();
 
-// The Latin capital that a plate draws for a Cyrillic letter that looks
-// like it (А В Е К М Н О Р С Т У Х, and their lower case), as Russian
-// plates carry them.
+// The Latin capital that a plate draws for a Greek or Cyrillic letter that
+// looks like it, with or without its accents and in either case (Α Β Ε Ζ Η
+// Ι Κ Μ Ν Ο Ρ Τ Υ Χ, А В Е К М Н О Р С Т У Х Ѕ І Ј), as the plates of those
+// countries carry them.
 std::optional<unsigned char> plate_look_alike(char32_t character);
 
 // How a typeface draws a typed character: by the byte of code page 850 that

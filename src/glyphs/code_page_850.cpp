@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "glyphs/capitals.h"
 #include "glyphs/code_page_850_tables.h"
 
 namespace glyphrig {
@@ -59,14 +60,12 @@ char32_t code_page_850_character(unsigned char byte) {
 }
 
 std::optional<unsigned char> code_page_850_capital(unsigned char byte) {
-  // The letters of the upper half are Latin-1's, whose lower case à to þ sits
-  // 32 above its capitals; ÷ sits among them, and ß and ÿ have no capital
-  // there.
   const char32_t character = code_page_850_character(byte);
-  if (character < U'\u00E0' || character > U'\u00FE' || character == U'\u00F7') return std::nullopt;
-  const auto capital = code_page_850_byte(character - 0x20);
-  if (!capital) return std::nullopt;
-  return static_cast<unsigned char>(*capital);
+  const char32_t capital = drawn_capital(character);
+  if (capital == character) return std::nullopt;
+  const auto capital_byte = code_page_850_byte(capital);
+  if (!capital_byte) return std::nullopt;
+  return static_cast<unsigned char>(*capital_byte);
 }
 
 void append_utf8(std::string& text, char32_t character) {

@@ -22,8 +22,8 @@ std::string_view code_page_850_drawing(char32_t character);
 // The character of a byte.
 char32_t code_page_850_character(unsigned char byte);
 
-// The byte of the capital of a lower-case letter above 127 (é, ñ, æ), where
-// the code page holds that capital; none for anything else.
+// The byte of the capital of a lower-case letter (é, ñ, æ, ı), where the
+// code page holds that capital; none for anything else.
 std::optional<unsigned char> code_page_850_capital(unsigned char byte);
 
 // Code page 850 bytes as UTF-8, for the screen.

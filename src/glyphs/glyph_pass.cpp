@@ -47,6 +47,7 @@ glyph_pass_result glyph_pass(render_request& request) {
   constexpr size_t kLongestName = sizeof("u0000.png ") - 1;
   result.glyph_list.reserve(request.glyphs.size() * (face.folder.size() + kLongestName));
   std::set<glyph_code> named_missing;
+  std::set<glyph_code> named;
   for (size_t i = 0; i < request.glyphs.size(); ++i) {
     glyph_code& glyph = request.glyphs[i];
     glyph = folded(face, glyph);
@@ -55,6 +56,7 @@ glyph_pass_result glyph_pass(render_request& request) {
       append_glyph_picture(result.glyph_list, face.folder, glyph);
       result.glyph_list += ' ';
       ++result.with_picture;
+      if (named.insert(glyph).second) result.pictured.push_back(glyph);
     } else if (named_missing.insert(glyph).second) {
       // Left out of the strip too, so that no tool complains of a picture
       // that was never there.

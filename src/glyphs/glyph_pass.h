@@ -23,6 +23,8 @@ struct glyph_pass_result {
   // the plate font draws only the bytes that have a plate width.
   std::vector<size_t> without_picture;
   size_t with_picture = 0;  // how many glyphs of the line have a picture
+  // Each glyph that the strip names, once, in the order of the line.
+  std::vector<glyph_code> pictured;
 };
 
 // Folds the line's glyphs in place as its typeface draws them (a..z and the

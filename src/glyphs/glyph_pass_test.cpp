@@ -82,6 +82,7 @@ TEST(GlyphPass, SumsThePlateWidthOfTheFoldedLine) {
       {font_kind::car, "0123456789", 12 + 7 + 12 + 12 + 15 + 12 + 12 + 14 + 12 + 12},
       {font_kind::car, "\xe9LTIMO caf\x82", 12 + 12 + 11 + 9 + 19 + 12 + 13 + 12 + 12 + 12 + 12},
       {font_kind::car, "\x91\xa4\x81", 19 + 12 + 12},  // æ ñ ü as Æ Ñ Ü
+      {font_kind::car, "\xd5", 9},                     // ı as I
   };
   for (const auto& c : cases) {
     render_request request = request_for(c.kind, c.text);
@@ -119,6 +120,12 @@ TEST(GlyphPass, DrawsEachScriptWithItsOwnLetters) {
       {"Russian plate", font_kind::car, U"АВ 123 Х", "65 66 32 49 50 51 32 88", false},
       {"plate in lower case", font_kind::car, U"ек", "69 75", false},
       {"plate of other letters", font_kind::car, U"ŁЖ", "76", true},
+      // ... and the Greek ones, with or without the tonos, Ukrainian, Serbian
+      // and Macedonian І Ј Ѕ, and Turkish ı as I.
+      {"Greek plate", font_kind::car, U"ΑΒΕ 123 άκόμη", "65 66 69 32 49 50 51 32 65 75 79 77 72",
+       false},
+      {"Ukrainian plate", font_kind::car, U"ІЈЅ іјѕ", "73 74 83 32 73 74 83", false},
+      {"Turkish plate", font_kind::car, U"Kırmızı", "75 73 82 77 73 90 73", false},
   };
   for (const auto& c : cases) {
     render_request request;

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "glyphs/character_glyphs.h"
 #include "imaging/interrupts.h"
 #include "imaging/whole_png.h"
 
@@ -81,6 +82,20 @@ std::optional<std::string> missing_tree_part(const render_request& request) {
       return missing(background, "a background picture");
     }
     if (!whole_png_size(background)) return damaged_tree_part(background, "a background picture");
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> missing_glyph_picture(const typeface& face,
+                                                 const std::vector<glyph_code>& glyphs) {
+  std::error_code error;
+  std::string picture;
+  for (const glyph_code glyph : glyphs) {
+    picture.clear();
+    append_glyph_picture(picture, face.folder, glyph);
+    if (!std::filesystem::is_regular_file(picture, error)) {
+      return "Missing " + picture + " (a glyph picture): unpack Glyphrig anew from its archive.";
+    }
   }
   return std::nullopt;
 }

@@ -5,7 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "request/font_kind.h"
+#include "request/glyph_line.h"
 #include "request/render_request.h"
 
 namespace glyphrig {
@@ -45,6 +48,12 @@ std::optional<std::string> cannot_write_here();
 // one line that says what is missing or damaged and how to get it. The tools
 // themselves are found, or missed, by the command layer.
 std::optional<std::string> missing_tree_part(const render_request& request);
+
+// Whether a glyph picture that the strip names is missing from the font's
+// folder, as in a tree laid out before the program drew those characters;
+// if so, the one line that names the first.
+std::optional<std::string> missing_glyph_picture(const typeface& face,
+                                                 const std::vector<glyph_code>& glyphs);
 
 // The line that names a damaged picture of the tree, `what` saying which kind.
 std::string damaged_tree_part(std::string_view path, std::string_view what);
