@@ -9,7 +9,7 @@ set -euo pipefail
 glyphrig_run_packages=(
   cmake ninja-build g++ pkg-config
   imagemagick
-  libfreetype-dev libpng-dev
+  libfreetype-dev libpng-dev libharfbuzz-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-bebas-neue fonts-league-spartan fonts-roadgeek fonts-opendin
 )
 

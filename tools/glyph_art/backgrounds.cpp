@@ -104,14 +104,14 @@ void write_plates(FT_Library library, const std::filesystem::path& folder,
 
 void write_background(const freetype_library& freetype, const folder_look& look,
                       const folder_report& report, const std::filesystem::path& alphabet) {
-  const auto folder = alphabet / look.folder;
-  switch (look.background) {
-    case background_kind::none:
+  const auto folder = alphabet / look.folder();
+  switch (look.face.backdrop) {
+    case glyphrig::backdrop::none:
       return;
-    case background_kind::street_sign:
+    case glyphrig::backdrop::street_sign:
       write_street_sign(freetype.get(), folder, report);
       return;
-    case background_kind::plate:
+    case glyphrig::backdrop::licence_plate:
       write_plates(freetype.get(), folder, report);
       return;
   }

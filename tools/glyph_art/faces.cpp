@@ -46,19 +46,49 @@ double font_face::cap_height() const {
   return box.yMax / 64.0;
 }
 
+namespace {
+
+FT_BBox unhinted_box(FT_Face face, char32_t ch) {
+  if (FT_Load_Char(face, ch, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) {
+    throw std::runtime_error(std::string("cannot load a capital of ") + face->family_name);
+  }
+  FT_BBox box;
+  FT_Outline_Get_CBox(&face->glyph->outline, &box);
+  return box;
+}
+
+}  // namespace
+
+double font_face::capital_advance() const {
+  double sum = 0;
+  for (char32_t ch = 'A'; ch <= 'Z'; ++ch) {
+    unhinted_box(face_, ch);
+    sum += face_->glyph->advance.x / 64.0;
+  }
+  return sum / 26;
+}
+
+double font_face::stem_width() const {
+  const FT_BBox box = unhinted_box(face_, 'I');
+  return (box.xMax - box.xMin) / 64.0;
+}
+
 face_set::face_set(const freetype_library& freetype, const font_file& main,
-                   const font_file& fallback, double pixels)
-    : main_(freetype, main), fallback_(freetype, fallback) {
+                   const font_file& fallback, double pixels, bool builds_letters)
+    : main_(freetype, main), fallback_(freetype, fallback), builds_letters_(builds_letters) {
   main_.set_size(pixels);
   fallback_.set_size(pixels);
   const double ratio = main_.cap_height() / fallback_.cap_height();
   fallback_.set_size(pixels * ratio);
-}
-
-font_face* face_set::face_for(char32_t ch) {
-  if (main_.has(ch)) return &main_;
-  if (fallback_.has(ch)) return &fallback_;
-  return nullptr;
+  if (!builds_letters || main.path == fallback.path) return;
+  // The fallback's capitals, condensed by x_scale and each stem thickened by embolden,
+  // are as wide as the main face's on average, and their stems as wide as its stems.
+  const double main_advance = main_.capital_advance();
+  const double main_stem = main_.stem_width();
+  const double fallback_advance = fallback_.capital_advance();
+  const double fallback_stem = fallback_.stem_width();
+  x_scale_ = (main_advance - main_stem) / (fallback_advance - fallback_stem);
+  embolden_ = main_stem - fallback_stem * x_scale_;  // thins them where it is less than 0
 }
 
 }  // namespace glyph_art

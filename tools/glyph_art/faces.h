@@ -41,26 +41,40 @@ class font_face {
   void set_size(double pixels);
   // Unhinted height of capital H at the current size, in pixels.
   double cap_height() const;
+  // Unhinted advance of A to Z on average, and width of the stem of I, in pixels.
+  double capital_advance() const;
+  double stem_width() const;
 
  private:
   FT_Face face_ = nullptr;
 };
 
 // A main face and the face that draws what the main face lacks, sized so that both
-// share the cap height and therefore sit on one baseline at one height.
+// share the cap height and therefore sit on one baseline at one height. A letter from
+// the fallback is condensed across and its stems thickened to the main face's, so that
+// its capitals are as wide and as heavy as the main face's on average. A set of whole
+// letters only (the plate's, which are condensed one by one into their widths) draws
+// the fallback's letters as they are, and builds none of its own.
 class face_set {
  public:
   face_set(const freetype_library& freetype, const font_file& main, const font_file& fallback,
-           double pixels);
+           double pixels, bool builds_letters = true);
 
-  // The face that draws ch (main first), or nullptr when neither has it.
-  font_face* face_for(char32_t ch);
   font_face& main() { return main_; }
+  font_face& fallback() { return fallback_; }
   double cap_height() const { return main_.cap_height(); }
+  // How fallback letters are condensed and thickened.
+  double fallback_x_scale() const { return x_scale_; }
+  double fallback_embolden() const { return embolden_; }
+  // Whether it builds letters from the main face's letters and marks.
+  bool builds_letters() const { return builds_letters_; }
 
  private:
   font_face main_;
   font_face fallback_;
+  double x_scale_ = 1.0;
+  double embolden_ = 0.0;
+  bool builds_letters_;
 };
 
 }  // namespace glyph_art

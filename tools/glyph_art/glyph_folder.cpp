@@ -7,8 +7,10 @@
 
 #include "cp850.h"
 #include "glyph_ink.h"
+#include "glyphs/capitals.h"
 #include "glyphs/character_glyphs.h"
 #include "glyphs/plate_width_table.h"
+#include "letters.h"
 #include "png_file.h"
 
 namespace glyph_art {
@@ -20,35 +22,37 @@ int plate_width(unsigned char byte) { return glyphrig::plate_width_table[byte]; 
 
 struct entry {
   glyphrig::glyph_code glyph;
+  letter_recipe recipe;
   glyph_ink ink;
 };
 
 char32_t character_of(const folder_look& look, glyphrig::glyph_code glyph) {
   // CP850 puts a box corner at 218, but its plate width and neighbours are accented
   // capitals; U acute is the letter a plate can carry there.
-  if (look.plate && glyph == 218) return U'\u00DA';
+  if (look.plate() && glyph == 218) return U'\u00DA';
   const char32_t ch = glyph <= 0xFF ? cp850_to_unicode(static_cast<unsigned char>(glyph)) : glyph;
   // The program folds only a to z; the accented lower-case letters keep their own pictures,
   // so in a capitals-only font those pictures are capitals too.
-  return look.capitals_only ? capital_of(ch) : ch;
+  return look.face.capitals_only ? glyphrig::drawn_capital(ch) : ch;
 }
 
 std::vector<glyphrig::glyph_code> bytes_of(const folder_look& look) {
   std::vector<glyphrig::glyph_code> bytes;
   for (unsigned b = 0; b < 256; ++b) {
-    if (!look.plate || plate_width(static_cast<unsigned char>(b)) > 0) bytes.push_back(b);
+    if (!look.plate() || plate_width(static_cast<unsigned char>(b)) > 0) bytes.push_back(b);
   }
   return bytes;
 }
 
 // Renders a plate letter condensed just enough to leave a pixel free at either side.
-glyph_ink fit_plate_ink(FT_Library library, font_face& face, char32_t ch, int width) {
+glyph_ink fit_plate_ink(FT_Library library, face_set& faces, const letter_recipe& recipe,
+                        int width) {
   const int room = width >= 7 ? width - 2 : width;
-  glyph_ink ink = render_ink(library, face, ch, 0.0);
-  double scale = 1.0;
+  glyph_ink ink = draw_letter(library, faces, recipe, 0.0);
+  letter_fit fit;
   for (int attempt = 0; attempt < 20 && ink.fill.cover.width > room; ++attempt) {
-    scale *= std::min(0.98, static_cast<double>(room) / ink.fill.cover.width);
-    ink = render_ink(library, face, ch, 0.0, scale);
+    fit.x_scale *= std::min(0.98, static_cast<double>(room) / ink.fill.cover.width);
+    ink = draw_letter(library, faces, recipe, 0.0, fit);
   }
   return ink;
 }
@@ -72,8 +76,7 @@ struct cell_metrics {
   double cap;  // height of the capitals above the baseline
 };
 
-// The glyph's letter, from the face that has it: the main face, else the fallback, else
-// none, which draws as a space does.
+// The glyph's letter as its recipe draws it; a glyph with none draws as a space does.
 std::vector<entry> render_entries(const freetype_library& freetype, face_set& faces,
                                   const folder_look& look,
                                   const std::vector<glyphrig::glyph_code>& glyphs,
@@ -81,34 +84,34 @@ std::vector<entry> render_entries(const freetype_library& freetype, face_set& fa
   const glyph_ink space = render_ink(freetype.get(), faces.main(), U' ', look.outline);
   std::vector<entry> entries;
   for (const glyphrig::glyph_code glyph : glyphs) {
-    const char32_t ch = character_of(look, glyph);
-    font_face* face = ch == 0 ? nullptr : faces.face_for(ch);
-    if (face == nullptr) {
-      entries.push_back(
-          {.glyph = glyph, .ink = {.fill = {}, .border = {}, .advance = space.advance}});
-      continue;
+    const letter_recipe recipe = recipe_for(faces, character_of(look, glyph));
+    ++report.by_source[static_cast<std::size_t>(recipe.source)];
+    glyph_ink ink;
+    if (recipe.source == letter_source::none) {
+      ink.advance = space.advance;
+    } else if (look.plate()) {
+      ink = fit_plate_ink(freetype.get(), faces, recipe,
+                          plate_width(static_cast<unsigned char>(glyph)));
+    } else {
+      ink = draw_letter(freetype.get(), faces, recipe, look.outline);
     }
-    if (face != &faces.main()) ++report.from_fallback;
-    entries.push_back({.glyph = glyph,
-                       .ink = look.plate
-                                  ? fit_plate_ink(freetype.get(), *face, ch,
-                                                  plate_width(static_cast<unsigned char>(glyph)))
-                                  : render_ink(freetype.get(), *face, ch, look.outline)});
+    entries.push_back({.glyph = glyph, .recipe = recipe, .ink = ink});
   }
   return entries;
 }
 
-// Tall enough for the highest and the deepest glyph, so nothing is cut. Text laid on a
-// background gets as much room above the capitals as below the baseline, so that
-// centring the line centres its capitals.
+// Tall enough for the highest and the deepest glyph that is drawn whole from a face, so
+// nothing is cut. Text laid on a background gets as much room above the capitals as below
+// the baseline, so that centring the line centres its capitals.
 cell_metrics cell_for(const std::vector<entry>& entries, const folder_look& look, double cap) {
   int above = 0;
   int below = 0;
   for (const entry& e : entries) {
+    if (e.recipe.source == letter_source::composed) continue;
     above = std::max(above, top_of(e.ink));
     below = std::max(below, bottom_of(e.ink));
   }
-  if (look.background == background_kind::none) {
+  if (look.face.backdrop == glyphrig::backdrop::none) {
     return {.height = above + below, .baseline = above, .cap = cap};
   }
   const int cap_px = static_cast<int>(std::lround(cap));
@@ -116,26 +119,24 @@ cell_metrics cell_for(const std::vector<entry>& entries, const folder_look& look
   return {.height = cap_px + 2 * margin, .baseline = margin + cap_px, .cap = cap};
 }
 
-// A letter beyond the code page that would reach above or below the cell (Vietnamese
-// capitals carry two marks, one above the other; Romanian and Latvian letters a comma
-// below) has those marks flattened just enough to fit: the cell is set by the code page's
-// letters, whose pictures stay as they are, and the letter itself keeps its size. Returns
-// whether it had to.
+// A composed letter, or a letter beyond the code page, that would reach above or below the
+// cell (Vietnamese capitals carry two marks, one above the other; Romanian and Latvian
+// letters a comma below) has those marks flattened just enough to fit: the cell is set by
+// the letters drawn whole, whose pictures stay as they are, and the letter itself keeps its
+// size. Returns whether it had to.
 bool fit_into_cell(const freetype_library& freetype, face_set& faces, const folder_look& look,
                    const cell_metrics& cell, entry& e) {
   const int above = cell.baseline;
   const int below = cell.height - cell.baseline;
-  const char32_t ch = character_of(look, e.glyph);
-  font_face* face = ch == 0 ? nullptr : faces.face_for(ch);
-  squeeze flatten{.from_height = cell.cap, .above = 1.0, .below = 1.0};
+  letter_fit fit{.x_scale = 1.0, .flatten = {.from_height = cell.cap, .above = 1.0, .below = 1.0}};
   bool flattened = false;
-  for (int attempt = 0; face != nullptr && attempt < 40; ++attempt) {
+  for (int attempt = 0; e.recipe.source != letter_source::none && attempt < 40; ++attempt) {
     const bool too_high = top_of(e.ink) > above;
     const bool too_deep = bottom_of(e.ink) > below;
     if (!too_high && !too_deep) break;
-    if (too_high) flatten.above *= 0.9;
-    if (too_deep) flatten.below *= 0.9;
-    e.ink = render_ink(freetype.get(), *face, ch, look.outline, 1.0, flatten);
+    if (too_high) fit.flatten.above *= 0.9;
+    if (too_deep) fit.flatten.below *= 0.9;
+    e.ink = draw_letter(freetype.get(), faces, e.recipe, look.outline, fit);
     flattened = true;
   }
   return flattened;
@@ -145,7 +146,7 @@ canvas draw_entry(const entry& e, const folder_look& look, const cell_metrics& c
   const glyph_ink& ink = e.ink;
   int origin = 0;
   int width = 0;
-  if (look.plate) {
+  if (look.plate()) {
     width = plate_width(static_cast<unsigned char>(e.glyph));
     origin = ink.fill.empty() ? 0 : (width - ink.fill.cover.width) / 2 - ink.fill.left;
   } else {
@@ -179,21 +180,27 @@ canvas draw_entry(const entry& e, const folder_look& look, const cell_metrics& c
 
 folder_report write_glyph_folder(const freetype_library& freetype, const folder_look& look,
                                  const std::filesystem::path& alphabet) {
-  face_set faces(freetype, look.main, look.fallback, look.pixels);
+  face_set faces(freetype, look.main, look.fallback, look.pixels, !look.plate());
   folder_report report;
   std::vector<entry> entries = render_entries(freetype, faces, look, bytes_of(look), report);
-  const cell_metrics cell = cell_for(entries, look, faces.cap_height());
-  report.height = cell.height;
-  if (look.beyond_code_page) {
+  if (look.face.beyond_code_page) {
     std::vector<entry> beyond =
         render_entries(freetype, faces, look, glyphrig::characters_beyond_code_page(), report);
-    for (entry& e : beyond) {
-      if (fit_into_cell(freetype, faces, look, cell, e)) ++report.flattened;
-    }
     entries.insert(entries.end(), beyond.begin(), beyond.end());
   }
+  const std::size_t code_page = look.plate() ? entries.size() : 256;
+  const cell_metrics cell =
+      cell_for({entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(code_page)}, look,
+               faces.cap_height());
+  report.height = cell.height;
+  // A plate's letters are condensed into their widths and may keep their height.
+  for (std::size_t i = 0; !look.plate() && i < entries.size(); ++i) {
+    entry& e = entries[i];
+    if (i < code_page && e.recipe.source != letter_source::composed) continue;
+    if (fit_into_cell(freetype, faces, look, cell, e)) ++report.flattened;
+  }
 
-  const auto folder = alphabet / look.folder;
+  const auto folder = alphabet / look.folder();
   // Start empty: a picture left from an earlier set would name a byte the set no longer has.
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);

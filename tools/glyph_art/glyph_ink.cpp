@@ -1,8 +1,10 @@
 #include "glyph_ink.h"
 
 #include FT_GLYPH_H
+#include FT_OUTLINE_H
 #include FT_STROKER_H
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
@@ -44,14 +46,17 @@ placed_coverage rasterise(glyph_handle& handle, char32_t ch) {
 }  // namespace
 
 glyph_ink render_ink(FT_Library library, font_face& face, char32_t ch, double outline,
-                     double x_scale, const squeeze& flatten) {
+                     const shaping& shape) {
   FT_Face ft = face.get();
-  FT_Matrix condense{
-      .xx = static_cast<FT_Fixed>(std::lround(x_scale * 0x10000)), .xy = 0, .yx = 0, .yy = 0x10000};
+  FT_Matrix condense{.xx = static_cast<FT_Fixed>(std::lround(shape.x_scale * 0x10000)),
+                     .xy = 0,
+                     .yx = 0,
+                     .yy = static_cast<FT_Fixed>(std::lround(shape.y_scale * 0x10000))};
   FT_Set_Transform(ft, &condense, nullptr);
   const FT_Error load = FT_Load_Char(ft, ch, FT_LOAD_NO_BITMAP);
   FT_Set_Transform(ft, nullptr, nullptr);
   check(load, "loading", ch);
+  const squeeze& flatten = shape.flatten;
   if (flatten.above < 1.0 || flatten.below < 1.0) {
     // The outline is in 26.6 pixels, the baseline at 0.
     const double from = flatten.from_height * 64.0;
@@ -63,8 +68,14 @@ glyph_ink render_ink(FT_Library library, font_face& face, char32_t ch, double ou
     }
   }
 
+  FT_Pos advance = ft->glyph->advance.x;
+  if (shape.embolden != 0.0) {
+    const auto strength = static_cast<FT_Pos>(std::lround(shape.embolden * 64.0));
+    check(FT_Outline_EmboldenXY(&ft->glyph->outline, strength, 0), "emboldening", ch);
+    advance += strength;
+  }
   glyph_ink ink;
-  ink.advance = static_cast<int>((ft->glyph->advance.x + 32) >> 6);
+  ink.advance = static_cast<int>((advance + 32) >> 6);
 
   glyph_handle fill;
   check(FT_Get_Glyph(ft->glyph, &fill.glyph), "copying", ch);
@@ -82,6 +93,46 @@ glyph_ink render_ink(FT_Library library, font_face& face, char32_t ch, double ou
   }
   ink.fill = rasterise(fill, ch);
   return ink;
+}
+
+namespace {
+
+// b laid over a, by the greater coverage of each pixel.
+placed_coverage overlay(const placed_coverage& a, const placed_coverage& b, int dx, int dy) {
+  if (b.empty()) return a;
+  if (a.empty()) {
+    placed_coverage moved = b;
+    moved.left += dx;
+    moved.top += dy;
+    return moved;
+  }
+  const int left = std::min(a.left, b.left + dx);
+  const int top = std::max(a.top, b.top + dy);
+  const int right = std::max(a.left + a.cover.width, b.left + dx + b.cover.width);
+  const int bottom = std::min(a.top - a.cover.height, b.top + dy - b.cover.height);
+  placed_coverage both;
+  both.left = left;
+  both.top = top;
+  both.cover = coverage(right - left, top - bottom);
+  const auto lay = [&both](const placed_coverage& part, int x0, int y0) {
+    for (int y = 0; y < part.cover.height; ++y) {
+      for (int x = 0; x < part.cover.width; ++x) {
+        std::uint8_t& value =
+            both.cover.values[static_cast<std::size_t>(y + y0) * both.cover.width + x + x0];
+        value = std::max(value, part.cover.at(x, y));
+      }
+    }
+  };
+  lay(a, a.left - left, top - a.top);
+  lay(b, b.left + dx - left, top - (b.top + dy));
+  return both;
+}
+
+}  // namespace
+
+void overlay(glyph_ink& a, const glyph_ink& b, int dx, int dy) {
+  a.fill = overlay(a.fill, b.fill, dx, dy);
+  a.border = overlay(a.border, b.border, dx, dy);
 }
 
 }  // namespace glyph_art

@@ -31,10 +31,21 @@ struct squeeze {
   double below = 1.0;      // what lies below the baseline is this much as deep
 };
 
+// How a letter is shaped on its way from the face.
+struct shaping {
+  double x_scale = 1.0;   // < 1 condenses the letter across
+  double y_scale = 1.0;   // < 1 flattens it, as a mark that has little room
+  double embolden = 0.0;  // pixels added to each stroke across (taken, below 0)
+  squeeze flatten;
+};
+
 // Renders ch from face with FreeType: the letter itself and, for outline > 0, the letter
-// stroked outwards by that many pixels. x_scale < 1 condenses the letter horizontally.
+// stroked outwards by that many pixels.
 glyph_ink render_ink(FT_Library library, font_face& face, char32_t ch, double outline,
-                     double x_scale = 1.0, const squeeze& flatten = {});
+                     const shaping& shape = {});
+
+// Lays b over a, b's pen moved right by dx and up by dy pixels: one letter of both.
+void overlay(glyph_ink& a, const glyph_ink& b, int dx, int dy);
 
 }  // namespace glyph_art
 

@@ -42,7 +42,7 @@ bool fonts_installed() {
 
 void write_list(const std::filesystem::path& sheets, const glyph_art::folder_look& look,
                 const glyph_art::folder_report& report) {
-  std::ofstream list(sheets / (std::string(look.folder) + ".txt"));
+  std::ofstream list(sheets / (look.folder() + ".txt"));
   for (const auto& file : report.files) list << file.string() << '\n';
   if (!list) throw std::runtime_error("cannot write the list in " + sheets.string());
 }
@@ -54,9 +54,16 @@ void draw(const std::filesystem::path& alphabet,
   std::vector<std::pair<const glyph_art::folder_look*, glyph_art::folder_report>> drawn;
   for (const glyph_art::folder_look& look : glyph_art::looks()) {
     glyph_art::folder_report report = glyph_art::write_glyph_folder(freetype, look, alphabet);
-    std::cout << "glyph_art: " << look.folder << ": " << report.files.size() << " pictures, "
-              << report.height << " px high, " << report.from_fallback
-              << " drawn from the fallback face, " << report.flattened
+    const auto count = [&report](glyph_art::letter_source source) {
+      return report.by_source[static_cast<std::size_t>(source)];
+    };
+    std::cout << "glyph_art: " << look.folder() << ": " << report.files.size() << " pictures, "
+              << report.height << " px high; letters from the face "
+              << count(glyph_art::letter_source::own) << ", composed "
+              << count(glyph_art::letter_source::composed) << ", twinned "
+              << count(glyph_art::letter_source::twin) << ", from the fallback "
+              << count(glyph_art::letter_source::fallback) << ", none "
+              << count(glyph_art::letter_source::none) << "; " << report.flattened
               << " with their marks flattened to fit\n";
     if (sheets) write_list(*sheets, look, report);
     drawn.emplace_back(&look, std::move(report));
