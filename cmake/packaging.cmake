@@ -41,7 +41,6 @@ endif()
 
 install(TARGETS glyphrig RUNTIME DESTINATION .)
 
-set(glyphrig_font_folders normal large menu street car)
 install(CODE "
   foreach(folder ${glyphrig_font_folders})
     if(NOT IS_DIRECTORY \"${GLYPHRIG_ALPHABET_DIR}/\${folder}\")

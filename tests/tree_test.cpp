@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "glyphs/character_glyphs.h"
+#include "glyphs/code_page_850.h"
 #include "glyphs/plate_width_table.h"
 #include "scratch_tree.h"
 #include "tree_probe.h"
@@ -211,6 +212,65 @@ INSTANTIATE_TEST_SUITE_P(Tree, LetterCase,
                                            letter_case_case{"menu", true},
                                            letter_case_case{"street", true}),
                          [](const auto& info) { return info.param.folder; });
+
+// The picture of a character in a folder, by its byte of code page 850 or its code point.
+std::string picture_name(char32_t character) {
+  std::string name;
+  const auto byte = code_page_850_byte(character);
+  append_glyph_picture(name, "", byte ? static_cast<unsigned char>(*byte) : character);
+  return name;
+}
+
+// A letter that a capitals-only face lacks is built from its own letters, so that a line
+// looks drawn by one hand: an accented letter is about as wide as its base letter, a Greek
+// or Cyrillic look-alike as its Latin twin, and the letters of their own no wider on average
+// than the script's in one face. Greek capitals drop the tonos.
+struct built_letter_case {
+  std::u32string letters;
+  std::u32string bases;
+  double most_apart;  // how much wider or narrower than its base a letter may be
+};
+
+class BuiltLetters : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(BuiltLetters, AreAsWideAsTheirBasesAndScriptsAsWideAsLatin) {
+  const auto sizes = sizes_in(kAlphabet / GetParam());
+  const auto width = [&](char32_t character) {
+    return static_cast<double>(sizes.at(picture_name(character)).width);
+  };
+  const auto mean_width = [&](std::u32string_view letters) {
+    double sum = 0;
+    for (const char32_t letter : letters) sum += width(letter);
+    return sum / static_cast<double>(letters.size());
+  };
+  const built_letter_case cases[] = {
+      {U"ẾỆẨẬŁŐȘȚĂĄČĞİŽŘŃŚŰĘŮ", U"EEAALOSTAACGIZRNSUEU", 0.15},
+      {U"ƠƯ", U"OU", 0.30},
+      {U"ΑΒΕΖΗΙΚΜΝΟΡΤΥΧ", U"ABEZHIKMNOPTYX", 0.12},
+      {U"АВЕКМНОРСТХЅІЈ", U"ABEKMHOPCTXSIJ", 0.12},
+  };
+  for (const built_letter_case& c : cases) {
+    ASSERT_EQ(c.letters.size(), c.bases.size());
+    for (size_t i = 0; i < c.letters.size(); ++i) {
+      EXPECT_NEAR(width(c.letters[i]) / width(c.bases[i]), 1.0, c.most_apart)
+          << GetParam() << " " << picture_name(c.letters[i]) << " beside "
+          << picture_name(c.bases[i]);
+    }
+  }
+  const double latin = mean_width(U"ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  EXPECT_LE(mean_width(U"ΓΔΘΛΞΠΣΦΨΩ") / latin, 1.15) << GetParam();
+  EXPECT_LE(mean_width(U"БГДЖЗИЙЛПФЦЧШЩЫЭЮЯ") / latin, 1.25) << GetParam();
+
+  const std::u32string with_tonos = U"άΆέΈήΉίΊόΌύΎώΏΐΰς";
+  const std::u32string capitals = U"ΑΑΕΕΗΗΙΙΟΟΥΥΩΩΪΫΣ";
+  for (size_t i = 0; i < with_tonos.size(); ++i) {
+    EXPECT_EQ(file_bytes(kAlphabet / GetParam() / picture_name(with_tonos[i])),
+              file_bytes(kAlphabet / GetParam() / picture_name(capitals[i])))
+        << GetParam() << " " << picture_name(with_tonos[i]);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tree, BuiltLetters, ::testing::Values("large", "menu", "street"));
 
 // Rows of a picture that hold ink, top and bottom.
 std::pair<int, int> inked_rows(const picture& pic) {

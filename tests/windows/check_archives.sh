@@ -14,7 +14,8 @@ stand_ins=$(realpath "$4")
 
 make_scratch
 
-fonts=(normal large menu street car)
+# The font folders of the drawn tree, which the generator names as the program does.
+mapfile -t fonts < <(find "$alphabet" -mindepth 1 -maxdepth 1 -type d -printf '%P\n' | sort)
 licences=(glyphrig-LICENSE fonts-bebas-neue fonts-dejavu-core fonts-dejavu-extra fonts-league-spartan
   fonts-opendin fonts-roadgeek)
 
