@@ -74,7 +74,8 @@ const std::vector<picture_asked> kPictures = {
     {4, "", "WWWWWWWWWWWW", "y"},
     {4, "", std::string(16, 'W'), "y"},  // refused
     {4, "", std::string(16, 'W'), "n"},
-    {4, "", "\xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1", "y"},  // nothing to draw
+    {4, "", "\xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1", "y"},  // Ωμέγα: M E A and two left out
+    {4, "", "\xE6\xBC\xA2\xE5\xAD\x97", "y"},                  // 漢字: nothing to draw
     {4, "", "@[", "y"},
     {4, "", "\xC3\xA9t\xC3\xA9 12!", "n"},
 };
