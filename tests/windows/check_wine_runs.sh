@@ -25,7 +25,7 @@ make_scratch
 # links: a run only adds and removes files), and the file it locks.
 lay_out_tree() {
   mkdir -p "$1"/imagemagick "$1"/alphabet
-  cp -al "$alphabet"/{normal,large,menu,street,car} "$1/alphabet/"
+  cp -al "$alphabet"/*/ "$1/alphabet/"
   cp "$clean_up/run.lock" "$1/alphabet/"
 }
 
