@@ -46,13 +46,21 @@ while IFS=$'\t' read -r name typed bytes; do
   lay_out_tree "$scratch/pipe-$i"
   while [ "$(jobs -rp | wc -l)" -ge 4 ]; do wait -n || true; done
   (cd "$scratch/pipe-$i" && printf '0\r\n0\r\n%b\r\n' "$typed" |
-    LC_ALL=de_DE.UTF-8 wine glyphrig.exe >stdout 2>stderr) &
+    LC_ALL=de_DE.UTF-8 wine glyphrig.exe >stdout 2>stderr; echo $? >status) &
   i=$((i + 1))
 done <"$cases"
 wait || true
 for i in "${!names[@]}"; do
-  expect_eq "down a pipe, ${names[$i]}: the glyphs" "$(glyphs_drawn "$scratch/pipe-$i")" \
-    "${expected[$i]}"
+  dir=$scratch/pipe-$i
+  drawn=$(glyphs_drawn "$dir")
+  expect_eq "down a pipe, ${names[$i]}: the glyphs" "$drawn" "${expected[$i]}"
+  if [ "$drawn" != "${expected[$i]}" ]; then
+    # What the run said and what its tools were asked, to tell why it drew otherwise.
+    echo "      exit status: $(cat "$dir/status" 2>/dev/null || echo none)" >&2
+    for file in stdout stderr calls.log; do
+      sed "s/^/      $file: /" "$dir/$file" >&2 2>/dev/null || echo "      no $file" >&2
+    done
+  fi
 done
 
 # At the console. Each terminal shows the program alone; the answers are
