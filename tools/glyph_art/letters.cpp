@@ -127,7 +127,7 @@ void place_marks(FT_Library library, face_set& faces, const letter_recipe& recip
         from.face == &faces.main() ? main_shaping(fit, {}) : fallback_shaping(faces, mark, fit);
     shape.y_scale = above ? fit.flatten.above : fit.flatten.below;
     const int space = static_cast<int>(std::lround(gap * shape.y_scale));
-    const bool beside_stem = mark == 0x030C && recipe.drawn == 'L';
+    const bool beside_stem = mark == 0x030C && recipe.drawn == 'L' && from.face->has(U'\'');
     const glyph_ink ink =
         render_ink(library, *from.face, beside_stem ? U'\'' : from.drawn, outline, shape);
     if (ink.fill.empty()) continue;
