@@ -13,10 +13,11 @@ glyphrig_run_packages=(
   fonts-dejavu-core fonts-dejavu-extra fonts-bebas-neue fonts-league-spartan fonts-roadgeek fonts-opendin
 )
 
-# What ./test needs besides: clang++ and its sanitizer runtimes, GoogleTest, Google Benchmark.
+# What ./test needs besides: clang++ and its sanitizer runtimes, GoogleTest, Google Benchmark,
+# and ccache, which keeps what each build compiled for the next run.
 # shellcheck disable=SC2034
 glyphrig_test_packages=(
-  clang libgtest-dev libbenchmark-dev libclang-rt-14-dev
+  clang libgtest-dev libbenchmark-dev libclang-rt-14-dev ccache
   # the habits every change keeps: scripts shellcheck-clean, C++ formatted
   shellcheck clang-format
   # glyphrig.exe: the cross compilers, Wine to run it, tools that read it back, unzip for its archive
