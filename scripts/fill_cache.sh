@@ -13,6 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
+glyphrig_me=fill_cache
 [ $# -eq 1 ] || die "usage: scripts/fill_cache.sh LOG"
 log=$1
 : >"$log"
@@ -21,8 +22,7 @@ make_scratch
 # make_item WHAT COMMAND...: runs COMMAND, which makes WHAT, its lines in the
 # log, and the time and CPU time it took after them; says so when it fails.
 make_item() {
-  local TIMEFORMAT="fill_cache: $1 took %R s, of CPU %U s user and %S s system"
-  { time "${@:2}" >>"$log" 2>&1; } 2>>"$log" && return 0
+  timed "$1" "${@:2}" >>"$log" 2>&1 && return 0
   say "making $1 failed (its lines in $log); the part that needs it makes it itself"
   return 1
 }

@@ -14,6 +14,13 @@ glyphrig_cache=${GLYPHRIG_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/glyphrig}
 now() { echo $(($(date +%s%N) / 1000000)); }
 seconds_since() { awk -v ms=$(($(now) - $1)) 'BEGIN { printf "%.1f", ms / 1000 }'; }
 
+# timed WHAT COMMAND...: runs COMMAND, then says on standard error how long WHAT
+# took and the CPU time of what it ran (on two cores up to twice its time).
+timed() {
+  local TIMEFORMAT="${glyphrig_me:-${0##*/}}: $1 took %R s, of CPU %U s user and %S s system"
+  time "${@:2}"
+}
+
 # say WORDS...: one line on standard error, after $glyphrig_me (the script's
 # name unless it sets another). die WORDS...: the same, then stops the script.
 say() { echo "${glyphrig_me:-${0##*/}}: $*" >&2; }
