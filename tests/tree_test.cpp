@@ -428,7 +428,7 @@ TEST(CarFolder, HasAPictureExactlyAsWideAsThePlateTableForEachBytesOfWidth) {
   for (int byte = 0; byte < 256; ++byte) {
     if (plate_width_table[byte] > 0) expected.push_back(byte);
   }
-  ASSERT_EQ(expected.size(), 71u);
+  // Every plate picture has a width, and every width a picture.
   EXPECT_EQ(glyph_bytes(sizes), expected);
 
   const int height = sizes.at("65.png").height;
