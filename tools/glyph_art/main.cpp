@@ -58,11 +58,11 @@ void draw(const std::filesystem::path& alphabet,
       return report.by_source[static_cast<std::size_t>(source)];
     };
     std::cout << "glyph_art: " << look.folder() << ": " << report.files.size() << " pictures, "
-              << report.height << " px high; letters from the face "
+              << report.height << " px high; drawn from the face "
               << count(glyph_art::letter_source::own) << ", composed "
               << count(glyph_art::letter_source::composed) << ", twinned "
               << count(glyph_art::letter_source::twin) << ", from the fallback "
-              << count(glyph_art::letter_source::fallback) << ", none "
+              << count(glyph_art::letter_source::fallback) << ", blank "
               << count(glyph_art::letter_source::none) << "; " << report.flattened
               << " with their marks flattened to fit\n";
     if (sheets) write_list(*sheets, look, report);
