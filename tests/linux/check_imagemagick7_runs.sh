@@ -12,8 +12,10 @@
 # alphabet/), IM7_ROOT a Debian root with ImageMagick 7
 # (tests/linux/debian_root.sh trixie amd64 imagemagick). Needs root (chroot).
 set -euo pipefail
-# shellcheck source=tests/windows/check_lib.sh
-source "$(dirname "$0")/../windows/check_lib.sh"
+# shellcheck source=tests/check_lib.sh
+source "$(dirname "$0")/../check_lib.sh"
+# shellcheck source=tests/linux/in_root.sh
+source "$(dirname "$0")/in_root.sh"
 linux_tree=$(realpath "$1")
 im7_root=$(realpath "$2")
 

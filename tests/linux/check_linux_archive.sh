@@ -13,8 +13,10 @@
 # Each ROOT needs /bin/sh, rm and /dev/null; the check mounts /proc there.
 # Needs root (chroot). Wine comes set up by the caller (WINEPREFIX, WINEDEBUG).
 set -euo pipefail
-# shellcheck source=tests/windows/check_lib.sh
-source "$(dirname "$0")/../windows/check_lib.sh"
+# shellcheck source=tests/check_lib.sh
+source "$(dirname "$0")/../check_lib.sh"
+# shellcheck source=tests/linux/in_root.sh
+source "$(dirname "$0")/in_root.sh"
 arch=$1
 tgz=$(realpath "$2")
 reference=$(realpath "$3")

@@ -6,7 +6,8 @@
 # holds the recording convert.exe and composite.exe. Wine comes set up by the
 # caller (WINEPREFIX, WINEDEBUG).
 set -euo pipefail
-source "$(dirname "$0")/check_lib.sh"
+# shellcheck source=tests/check_lib.sh
+source "$(dirname "$0")/../check_lib.sh"
 zip=$(realpath "$1")
 tgz=$(realpath "$2")
 alphabet=$(realpath "$3")

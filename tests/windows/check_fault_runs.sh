@@ -9,7 +9,8 @@
 #   check_fault_runs.sh WINDOWS_ZIP
 # Wine comes set up by the caller (WINEPREFIX, WINEDEBUG).
 set -euo pipefail
-source "$(dirname "$0")/check_lib.sh"
+# shellcheck source=tests/check_lib.sh
+source "$(dirname "$0")/../check_lib.sh"
 zip=$(realpath "$1")
 
 unpack_zip "$zip"

@@ -9,7 +9,8 @@
 # LINUX_TREE is the native build's working tree (glyphrig beside alphabet/).
 # Wine comes set up by the caller (WINEPREFIX, WINEDEBUG).
 set -euo pipefail
-source "$(dirname "$0")/check_lib.sh"
+# shellcheck source=tests/check_lib.sh
+source "$(dirname "$0")/../check_lib.sh"
 zip=$(realpath "$1")
 linux_tree=$(realpath "$2")
 im7=$(realpath "$3")

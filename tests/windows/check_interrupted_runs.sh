@@ -9,7 +9,8 @@
 #   check_interrupted_runs.sh glyphrig.exe STAND_INS_DIR ALPHABET_DIR CLEAN_UP_DIR
 # Wine comes set up by the caller (WINEPREFIX, WINEDEBUG).
 set -euo pipefail
-source "$(dirname "$0")/check_lib.sh"
+# shellcheck source=tests/check_lib.sh
+source "$(dirname "$0")/../check_lib.sh"
 exe=$(realpath "$1")
 stand_ins=$(realpath "$2")
 alphabet=$(realpath "$3")

@@ -4,7 +4,8 @@
 # that it needs no DLLs but Windows' own.
 #   check_program_file.sh path/to/glyphrig.exe VERSION
 set -euo pipefail
-source "$(dirname "$0")/check_lib.sh"
+# shellcheck source=tests/check_lib.sh
+source "$(dirname "$0")/../check_lib.sh"
 exe=$1
 version=$2
 

@@ -11,7 +11,8 @@
 # tool, glyphrig_stand_in, is built beside LINUX_PROGRAM. Wine comes set up by
 # the caller (WINEPREFIX, WINEDEBUG).
 set -euo pipefail
-source "$(dirname "$0")/check_lib.sh"
+# shellcheck source=tests/check_lib.sh
+source "$(dirname "$0")/../check_lib.sh"
 exe=$(realpath "$1")
 stand_ins=$(realpath "$2")
 alphabet=$(realpath "$3")

@@ -1,7 +1,9 @@
 # shellcheck shell=bash
-# Sourced by the Windows checks: counts checks and reports each failure with
-# what was expected and what came; and brings what every script shares.
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
+# Sourced by the Windows and Linux checks: counts checks and reports each
+# failure with what was expected and what came; and brings what every script
+# shares.
+# shellcheck source=scripts/lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib.sh"
 glyphrig_passed=0
 glyphrig_failed=0
 
@@ -38,14 +40,6 @@ foreign_dlls() {
   local windows='^(kernel32|user32|gdi32|advapi32|shell32|ole32|ws2_32|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$'
   { x86_64-w64-mingw32-objdump -p "$1" || true; } | sed -n 's/^\s*DLL Name: //p' |
     tr '[:upper:]' '[:lower:]' | grep -Ev "$windows" || true
-}
-
-# glyphrig_in_root ROOT FOLDER SEARCH_PATH: ./glyphrig run with chroot in
-# FOLDER, a folder inside ROOT, with an environment of its own, as a login
-# there has, and PATH=SEARCH_PATH; its input and output are the caller's.
-glyphrig_in_root() {
-  env -i PATH="$3" HOME=/root LANG=C.UTF-8 /usr/sbin/chroot "$1" /bin/sh -c \
-    "cd '/${2#"$1"/}' && ./glyphrig"
 }
 
 # report NAME: the closing count; fails the script when anything failed. The
