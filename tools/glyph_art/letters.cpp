@@ -167,8 +167,9 @@ letter_recipe recipe_for(face_set& faces, char32_t ch) {
     }
     if (auto recipe = composed(faces, ch)) return *recipe;
   }
-  if (faces.fallback().has(ch))
+  if (faces.fallback().has(ch)) {
     return {.source = letter_source::fallback, .drawn = ch, .marks = {}};
+  }
   return {};
 }
 
