@@ -38,6 +38,16 @@ use_wine() {
   unset DISPLAY WAYLAND_DISPLAY
 }
 
+# keep_wineserver: one wineserver for every program that the caller starts
+# under Wine, kept until `wineserver -k`, once the one an earlier program
+# started has gone. Left to themselves, servers come and go with the programs
+# they serve, and the checks start several programs at once; its file
+# descriptors are not the caller's, so that no pipe stays open for it.
+keep_wineserver() {
+  wineserver -w
+  wineserver -p </dev/null >/dev/null 2>&1
+}
+
 # What a script adds to its clean-up, for make_scratch.
 at_exit=
 

@@ -57,6 +57,8 @@ prepare_time=$(seconds_since "$step")
 
 step=$(now)
 use_wine
+keep_wineserver
+at_exit+="; wineserver -k 2>/dev/null || true"
 broken=0
 tests/linux/check_imagemagick7_runs.sh build/tree "$im7_root" || broken=1
 tests/linux/check_linux_archive.sh x86_64 "$x86_64_tgz" \

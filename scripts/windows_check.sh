@@ -36,6 +36,8 @@ step=$(now)
 use_wine
 rm -rf "$WINEPREFIX"
 wine wineboot --init >/dev/null 2>&1
+keep_wineserver
+trap 'wineserver -k 2>/dev/null || true' EXIT
 wine_time=$(seconds_since "$step")
 
 step=$(now)

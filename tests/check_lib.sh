@@ -28,6 +28,15 @@ expect_eq() {
   fi
 }
 
+# show_files FILE...: the lines of each, indented under the failure just said,
+# to tell its cause; a file that is not there is named so.
+show_files() {
+  local file
+  for file in "$@"; do
+    sed "s|^|      ${file##*/}: |" "$file" >&2 2>/dev/null || echo "      no ${file##*/}" >&2
+  done
+}
+
 # expect WHAT COMMAND...: the command succeeds.
 expect() {
   local what=$1

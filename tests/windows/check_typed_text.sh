@@ -57,10 +57,7 @@ for i in "${!names[@]}"; do
   expect_eq "down a pipe, ${names[$i]}: the glyphs" "$drawn" "${expected[$i]}"
   if [ "$drawn" != "${expected[$i]}" ]; then
     # What the run said and what its tools were asked, to tell why it drew otherwise.
-    echo "      exit status: $(cat "$dir/status" 2>/dev/null || echo none)" >&2
-    for file in stdout stderr calls.log; do
-      sed "s/^/      $file: /" "$dir/$file" >&2 2>/dev/null || echo "      no $file" >&2
-    done
+    show_files "$dir"/{status,stdout,stderr,calls.log}
   fi
 done
 
