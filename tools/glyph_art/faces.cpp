@@ -37,39 +37,37 @@ void font_face::set_size(double pixels) {
   }
 }
 
-double font_face::cap_height() const {
-  if (FT_Load_Char(face_, 'H', FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) {
-    throw std::runtime_error(std::string("face has no H: ") + face_->family_name);
-  }
-  FT_BBox box;
-  FT_Outline_Get_CBox(&face_->glyph->outline, &box);
-  return box.yMax / 64.0;
-}
-
 namespace {
 
-FT_BBox unhinted_box(FT_Face face, char32_t ch) {
-  if (FT_Load_Char(face, ch, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) {
-    throw std::runtime_error(std::string("cannot load a capital of ") + face->family_name);
+// Loads a capital as the face draws it unhinted, in its outline and advance.
+FT_GlyphSlot load_unhinted(FT_Face face, char capital) {
+  if (FT_Load_Char(face, static_cast<FT_ULong>(capital), FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) !=
+      0) {
+    throw std::runtime_error(std::string("face has no ") + capital + ": " + face->family_name);
   }
+  return face->glyph;
+}
+
+FT_BBox box_of(FT_GlyphSlot glyph) {
   FT_BBox box;
-  FT_Outline_Get_CBox(&face->glyph->outline, &box);
+  FT_Outline_Get_CBox(&glyph->outline, &box);
   return box;
 }
 
 }  // namespace
 
+double font_face::cap_height() const { return box_of(load_unhinted(face_, 'H')).yMax / 64.0; }
+
 double font_face::capital_advance() const {
   double sum = 0;
-  for (char32_t ch = 'A'; ch <= 'Z'; ++ch) {
-    unhinted_box(face_, ch);
-    sum += face_->glyph->advance.x / 64.0;
+  for (char capital = 'A'; capital <= 'Z'; ++capital) {
+    sum += load_unhinted(face_, capital)->advance.x / 64.0;
   }
   return sum / 26;
 }
 
 double font_face::stem_width() const {
-  const FT_BBox box = unhinted_box(face_, 'I');
+  const FT_BBox box = box_of(load_unhinted(face_, 'I'));
   return (box.xMax - box.xMin) / 64.0;
 }
 

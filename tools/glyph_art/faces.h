@@ -58,7 +58,7 @@ class font_face {
 class face_set {
  public:
   face_set(const freetype_library& freetype, const font_file& main, const font_file& fallback,
-           double pixels, bool builds_letters = true);
+           double pixels, bool builds_letters);
 
   font_face& main() { return main_; }
   font_face& fallback() { return fallback_; }

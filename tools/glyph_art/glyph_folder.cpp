@@ -193,11 +193,12 @@ folder_report write_glyph_folder(const freetype_library& freetype, const folder_
       cell_for({entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(code_page)}, look,
                faces.cap_height());
   report.height = cell.height;
-  // A plate's letters are condensed into their widths and may keep their height.
-  for (std::size_t i = 0; !look.plate() && i < entries.size(); ++i) {
+  // What the cell was not set by fits into it; a plate's letters are condensed into their
+  // widths and keep their height.
+  for (std::size_t i = 0; i < entries.size(); ++i) {
     entry& e = entries[i];
-    if (i < code_page && e.recipe.source != letter_source::composed) continue;
-    if (fit_into_cell(freetype, faces, look, cell, e)) ++report.flattened;
+    const bool sets_cell = i < code_page && e.recipe.source != letter_source::composed;
+    if (!sets_cell && fit_into_cell(freetype, faces, look, cell, e)) ++report.flattened;
   }
 
   const auto folder = alphabet / look.folder();
