@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "build_paths.h"
 #include "glyphs/plate_width_table.h"
 #include "scratch_tree.h"
 #include "tree_probe.h"
@@ -14,7 +15,7 @@
 namespace glyphrig {
 namespace {
 
-const std::filesystem::path kTree = GLYPHRIG_TREE_DIR;
+const std::filesystem::path kTree = build_paths::tree();
 
 class RealRun : public ::testing::Test {
  protected:

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "build_paths.h"
 #include "scratch_tree.h"
 #include "screens.h"
 
@@ -24,7 +25,7 @@ struct outcome {
   std::string calls;
 };
 
-const std::string kProgram = "'" GLYPHRIG_BINARY "'";
+const std::string kProgram = "'" + std::string(glyphrig::build_paths::program()) + "'";
 
 class Binary : public ::testing::Test {
  protected:
@@ -188,7 +189,7 @@ struct typed_case {
 };
 
 std::vector<typed_case> typed_text_cases() {
-  std::ifstream table(GLYPHRIG_TYPED_TEXT_CASES);
+  std::ifstream table(glyphrig::build_paths::typed_text_cases());
   std::vector<typed_case> cases;
   for (std::string row; std::getline(table, row);) {
     if (row.empty() || row[0] == '#') continue;

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "build_paths.h"
 #include "glyphs/character_glyphs.h"
 #include "glyphs/plate_width_table.h"
 #include "request/font_kind.h"
@@ -88,8 +89,8 @@ void lay_out_bare_tree(const fs::path& root) {
 }
 
 std::string recording_tool(std::string_view name, std::string_view before) {
-  return "#!/bin/sh\n" + std::string(before) + "exec '" GLYPHRIG_STAND_IN_TOOL "' '" +
-         std::string(name) + "' \"$@\"\n";
+  return "#!/bin/sh\n" + std::string(before) + "exec '" + glyphrig::build_paths::stand_in_tool() +
+         "' '" + std::string(name) + "' \"$@\"\n";
 }
 
 void lay_out_recording_tree(const scratch_dir& dir) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "build_paths.h"
 #include "pty_session.h"
 #include "scratch_tree.h"
 #include "screens.h"
@@ -41,7 +42,7 @@ TEST_F(Terminal, EveryQuestionIsOnTheScreenBeforeItsAnswerIsTyped) {
        {"", "y\n"}},
   };
   for (const auto& dialogue : dialogues) {
-    pty_session session(GLYPHRIG_BINARY, dir_.path());
+    pty_session session(glyphrig::build_paths::program(), dir_.path());
     // The terminal echoes each answer right after its question.
     std::string expected_screen;
     for (const exchange& step : dialogue) {
@@ -59,8 +60,8 @@ TEST_F(Terminal, EveryQuestionIsOnTheScreenBeforeItsAnswerIsTyped) {
 
 TEST_F(Terminal, OutputToAPipeCarriesNoEscapeSequence) {
   dir_.write("answers.txt", "1\n8\n#00ff00\nGo now\n");
-  const std::string command =
-      "cd '" + dir_.path().string() + "' && " GLYPHRIG_BINARY " <answers.txt | cat >said.txt";
+  const std::string command = "cd '" + dir_.path().string() + "' && " +
+                              glyphrig::build_paths::program() + " <answers.txt | cat >said.txt";
   ASSERT_EQ(std::system(command.c_str()), 0);
   EXPECT_EQ(dir_.read("said.txt"),
             kFontScreen + kColourScreen + kCodePrompt + kTextPrompt + kWorking + kDone);

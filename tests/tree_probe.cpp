@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string_view>
 
+#include "build_paths.h"
+
 namespace {
 
 std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
@@ -15,7 +17,7 @@ std::string quoted(const std::filesystem::path& path) { return "'" + path.string
 
 void copy_built_tree(const scratch_dir& dir) {
   namespace fs = std::filesystem;
-  fs::copy(GLYPHRIG_TREE_DIR, dir.path(),
+  fs::copy(glyphrig::build_paths::tree(), dir.path(),
            fs::copy_options::recursive | fs::copy_options::create_hard_links);
   fs::remove(dir.path() / "result.png");
   // A lock of its own: hard links share one, and runs in other copies would

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "build_paths.h"
 #include "glyphs/character_glyphs.h"
 #include "glyphs/code_page_850.h"
 #include "glyphs/plate_width_table.h"
@@ -25,7 +26,7 @@
 namespace glyphrig {
 namespace {
 
-const std::filesystem::path kAlphabet = std::filesystem::path(GLYPHRIG_TREE_DIR) / "alphabet";
+const std::filesystem::path kAlphabet = std::filesystem::path(build_paths::tree()) / "alphabet";
 
 bool undrawn(int byte) { return byte < 32 || byte == 127; }
 
@@ -324,7 +325,7 @@ INSTANTIATE_TEST_SUITE_P(Tree, FallbackLetter,
 
 // The number in the "Longest line of W" column of README.md's line-length table for a font.
 std::optional<long long> readme_longest_line_of_w(const std::string& font) {
-  std::ifstream readme(GLYPHRIG_SOURCE_DIR "/README.md");
+  std::ifstream readme(std::string(build_paths::source()) + "/README.md");
   std::string line;
   std::size_t column = 0;
   while (std::getline(readme, line)) {
@@ -349,7 +350,7 @@ std::optional<long long> readme_longest_line_of_w(const std::string& font) {
 // The same number in a users' README.txt, whose lines read "  Large   484 W, or about 740".
 std::optional<long long> users_readme_longest_line_of_w(const std::string& file,
                                                         const std::string& font) {
-  std::ifstream readme(std::string(GLYPHRIG_SOURCE_DIR "/packaging/") + file);
+  std::ifstream readme(std::string(build_paths::source()) + "/packaging/" + file);
   for (std::string line; std::getline(readme, line);) {
     if (!line.starts_with("  " + font + " ")) continue;
     std::string number;
