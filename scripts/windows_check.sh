@@ -37,26 +37,42 @@ use_wine
 rm -rf "$WINEPREFIX"
 wine wineboot --init >/dev/null 2>&1
 keep_wineserver
-trap 'wineserver -k 2>/dev/null || true' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
 wine_time=$(seconds_since "$step")
 
+# The checks run side by side, as they mostly wait: for the program's pause
+# after its last line, and for Wine to start each program. Each one's lines
+# are shown once it ends, in this order.
 step=$(now)
 export GLYPHRIG_CHECK_TALLY=build-windows/check-tally
 rm -f "$GLYPHRIG_CHECK_TALLY"
+logs=build-windows/check-logs
+rm -rf "$logs"
+mkdir -p "$logs"
+checks=()
+# check NAME COMMAND...: starts COMMAND beside the other checks, its lines and
+# time in $logs/NAME.
+check() {
+  timed "$1" "${@:2}" >"$logs/$1" 2>&1 &
+  checks+=("$1" $!)
+}
+check program_file tests/windows/check_program_file.sh build-windows/glyphrig.exe "$version"
+check wine_runs tests/windows/check_wine_runs.sh build-windows/glyphrig.exe \
+  build-windows/tests/windows build/tree/alphabet tree/alphabet build/glyphrig
+check typed_text tests/windows/check_typed_text.sh build-windows/glyphrig.exe \
+  build-windows/tests/windows build/tree/alphabet tests/typed_text_cases.tsv
+check interrupted_runs tests/windows/check_interrupted_runs.sh build-windows/glyphrig.exe \
+  build-windows/tests/windows build/tree/alphabet tree/alphabet
+check archives tests/windows/check_archives.sh "build-windows/glyphrig-$version-win64.zip" \
+  "build/glyphrig-$version-Linux-x86_64.tar.gz" build/tree/alphabet build-windows/tests/windows
+check imagemagick_runs tests/windows/check_imagemagick_runs.sh \
+  "build-windows/glyphrig-$version-win64.zip" build/tree "$im7"
+check fault_runs tests/windows/check_fault_runs.sh "build-windows/glyphrig-$version-win64.zip"
 broken=0
-tests/windows/check_program_file.sh build-windows/glyphrig.exe "$version" || broken=1
-tests/windows/check_wine_runs.sh build-windows/glyphrig.exe build-windows/tests/windows \
-  build/tree/alphabet tree/alphabet build/glyphrig || broken=1
-tests/windows/check_typed_text.sh build-windows/glyphrig.exe build-windows/tests/windows \
-  build/tree/alphabet tests/typed_text_cases.tsv || broken=1
-tests/windows/check_interrupted_runs.sh build-windows/glyphrig.exe build-windows/tests/windows \
-  build/tree/alphabet tree/alphabet || broken=1
-tests/windows/check_archives.sh "build-windows/glyphrig-$version-win64.zip" \
-  "build/glyphrig-$version-Linux-x86_64.tar.gz" build/tree/alphabet build-windows/tests/windows ||
-  broken=1
-tests/windows/check_imagemagick_runs.sh "build-windows/glyphrig-$version-win64.zip" build/tree \
-  "$im7" || broken=1
-tests/windows/check_fault_runs.sh "build-windows/glyphrig-$version-win64.zip" || broken=1
+for ((i = 0; i < ${#checks[@]}; i += 2)); do
+  wait "${checks[i + 1]}" || broken=1
+  cat "$logs/${checks[i]}"
+done
 wineserver -k || true
 check_time=$(seconds_since "$step")
 
