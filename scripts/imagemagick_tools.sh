@@ -189,10 +189,13 @@ flock -u 8
 
 # --- The build, once per source versions and script --------------------------
 
+# The key: the sources' versions, the target, the patch, and this script
+# without its comments, so that editing a comment rebuilds nothing.
 key=$(
   for package in "${packages[@]}"; do echo "$package ${version[$package]}"; done
   echo "$target"
-  cat "$0" "$patch_file"
+  sed -E '/^[[:space:]]*#/d; s/[[:space:]]+# .*$//' "$0"
+  cat "$patch_file"
 )
 key=$(sha256sum <<<"$key" | cut -c1-16)
 built=$cache/imagemagick-$target/${version[imagemagick]}-$key

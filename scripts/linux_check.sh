@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Linux part of ./test that needs more than the native builds, after the
-# Windows part (it compares with the Windows archive under Wine): runs the
+# Windows part's build (it compares with the Windows archive under Wine): runs the
 # Linux program with ImageMagick 7 alone, in a minimal Debian 13 root with
 # Debian's ImageMagick; makes minimal Debian 12 and Debian 11 roots and a
 # root with no C library, and runs the unpacked x86-64 Linux archive in each;
@@ -11,6 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
+scratch_in_memory
 start=$(now)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
 
@@ -56,7 +57,9 @@ roots+=("$busybox_root")
 prepare_time=$(seconds_since "$step")
 
 step=$(now)
-use_wine
+# A prefix that the Windows part's build made for these runs: they have a
+# server of their own, beside that part's checks.
+use_wine wine-prefix-linux
 keep_wineserver
 at_exit+="; wineserver -k 2>/dev/null || true"
 broken=0

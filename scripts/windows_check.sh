@@ -1,22 +1,46 @@
 #!/usr/bin/env bash
-# The Windows part of ./test, after the native builds: cross-builds
-# glyphrig.exe, makes both release archives, reads the program file back,
-# runs the program under Wine, and checks the archives. Says how long each
-# step took; fails when any check fails.
+# The Windows part of ./test, after the default build: cross-builds
+# glyphrig.exe, makes both release archives and the Wine prefixes (one for
+# these checks, one for the Linux part's), reads the program file back, runs
+# the program under Wine, and checks the archives. Says how long each step
+# took; fails when any check fails.
+#   scripts/windows_check.sh [build|checks]
+# does only the first half (what the Linux part needs too), or only the
+# second; without a word, both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
+scratch_in_memory
+stage=${1:-all}
+case $stage in build | checks | all) ;; *) die "usage: scripts/windows_check.sh [build|checks]" ;; esac
 start=$(now)
 
-step=$(now)
-cmake --preset windows >/dev/null
-cmake --build --preset windows
-build_time=$(seconds_since "$step")
+if [ "$stage" != checks ]; then
+  step=$(now)
+  cmake --preset windows >/dev/null
+  cmake --build --preset windows
+  build_time=$(seconds_since "$step")
 
-step=$(now)
-cpack --preset default >/dev/null
-cpack --preset windows >/dev/null
-package_time=$(seconds_since "$step")
+  step=$(now)
+  cpack --preset default >/dev/null
+  cpack --preset windows >/dev/null
+  package_time=$(seconds_since "$step")
+
+  # A Wine prefix of this run's own, made before the first program starts so
+  # that no check waits for it; and a copy for the Linux part, whose programs
+  # then have a server of their own, beside these checks.
+  step=$(now)
+  use_wine wine-prefix
+  rm -rf "$WINEPREFIX" "$WINEPREFIX-linux"
+  wine wineboot --init >/dev/null 2>&1
+  wineserver -w
+  cp -a "$WINEPREFIX" "$WINEPREFIX-linux"
+  wine_time=$(seconds_since "$step")
+  echo "windows build: $(seconds_since "$start") s (cross build $build_time s, archives" \
+    "$package_time s, Wine prefixes $wine_time s)"
+fi
+[ "$stage" != build ] || exit 0
+
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
 
 # ImageMagick 7's convert.exe (7.0.8 Q16, 64-bit), which a user may put in
@@ -30,15 +54,9 @@ if [ ! -f "$im7" ]; then
   mv "$im7.tmp" "$im7"
 fi
 
-# A Wine prefix of this run's own, made before the first program starts so
-# that no check waits for it.
-step=$(now)
-use_wine
-rm -rf "$WINEPREFIX"
-wine wineboot --init >/dev/null 2>&1
+use_wine wine-prefix
 keep_wineserver
 trap 'kill $(jobs -p) 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
-wine_time=$(seconds_since "$step")
 
 # The checks run side by side, as they mostly wait: for the program's pause
 # after its last line, and for Wine to start each program. Each one's lines
@@ -76,11 +94,9 @@ done
 wineserver -k || true
 check_time=$(seconds_since "$step")
 
-echo "windows part: $(seconds_since "$start") s (cross build $build_time s, archives" \
-  "$package_time s, Wine prefix $wine_time s, checks $check_time s)"
 read -r passed failed < <(awk '{p += $1; f += $2} END {print p + 0, f + 0}' \
   "$GLYPHRIG_CHECK_TALLY" 2>/dev/null || echo "0 0")
-echo "windows checks: $passed passed, $failed failed"
+echo "windows checks: $passed passed, $failed failed, in $check_time s"
 if [ "$broken" -ne 0 ] || [ "$failed" -ne 0 ]; then
   echo "windows checks FAILED (see FAIL lines above)" >&2
   exit 1

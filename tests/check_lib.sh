@@ -37,6 +37,17 @@ show_files() {
   done
 }
 
+# linkable DIR: DIR, or where $scratch is on another file system (in memory),
+# a copy of it there, so that the runs' folders in $scratch can hard-link its
+# files.
+linkable() {
+  if [ "$(stat -c %d "$1")" = "$(stat -c %d "$scratch")" ]; then
+    echo "$1"
+  else
+    cp -a "$1" "$scratch/linkable-${1##*/}" && echo "$scratch/linkable-${1##*/}"
+  fi
+}
+
 # expect WHAT COMMAND...: the command succeeds.
 expect() {
   local what=$1

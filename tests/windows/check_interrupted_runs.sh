@@ -17,6 +17,7 @@ alphabet=$(realpath "$3")
 clean_up=$(realpath "$4")
 
 make_scratch
+alphabet=$(linkable "$alphabet")
 tmux_socket=$scratch/tmux
 at_exit="tmux -S '$tmux_socket' kill-server 2>/dev/null || true"
 

@@ -21,6 +21,7 @@ linux_program=$(realpath "$5")
 stand_in=$(dirname "$linux_program")/glyphrig_stand_in
 
 make_scratch
+alphabet=$(linkable "$alphabet")
 
 # lay_out_tree DIR: the glyph pictures and backgrounds that a run reads (hard
 # links: a run only adds and removes files), and the file it locks.
