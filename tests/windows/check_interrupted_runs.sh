@@ -26,11 +26,12 @@ pieces=(alphabet/left.png alphabet/mid.png alphabet/right.png alphabet/backgroun
 
 screen_of() { tmux -S "$tmux_socket" capture-pane -p -t "$1" -S - 2>/dev/null || true; }
 
-# wait_until WHAT COMMAND...: true once the command succeeds, within 60 s.
+# wait_until WHAT COMMAND...: true once the command succeeds, within 120 s: far
+# longer than Wine takes to start a program on a busy machine.
 wait_until() {
   local what=$1 _
   shift
-  for _ in $(seq 600); do
+  for _ in $(seq 1200); do
     "$@" && return 0
     sleep 0.1
   done

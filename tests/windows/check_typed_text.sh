@@ -72,10 +72,11 @@ consoles=(de_DE pl_PL ru_RU el_GR en_US utf8)
 # screen_of SESSION: what its terminal shows.
 screen_of() { tmux -S "$tmux_socket" capture-pane -p -t "$1" -S - 2>/dev/null || true; }
 
-# wait_for SESSION TEXT: true once TEXT is on its screen, within 20 s.
+# wait_for SESSION TEXT: true once TEXT is on its screen, within 120 s: far
+# longer than Wine takes to start a program on a busy machine.
 wait_for() {
   local _
-  for _ in $(seq 200); do
+  for _ in $(seq 1200); do
     screen_of "$1" | grep -qF "$2" && return 0
     sleep 0.1
   done
