@@ -39,6 +39,29 @@ use_wine() {
   unset DISPLAY WAYLAND_DISPLAY
 }
 
+# fresh_wine_prefix NAME: build-windows/NAME, a new Wine prefix for use_wine
+# NAME, copied from one that wineboot made into the cache once per version of
+# Wine: wineboot takes 12 s, the copy half a second.
+fresh_wine_prefix() {
+  local made
+  made=$glyphrig_cache/wine-prefix/$(wine --version 2>/dev/null | tr -c 'A-Za-z0-9.~+\n-' _)
+  mkdir -p "$glyphrig_cache/wine-prefix"
+  (
+    flock 9
+    if [ ! -f "$made/.made" ]; then
+      rm -rf "$made"
+      use_wine "$1"
+      export WINEPREFIX=$made
+      wine wineboot --init >/dev/null 2>&1
+      wineserver -w
+      touch "$made/.made"
+    fi
+  ) 9>"$glyphrig_cache/wine-prefix.lock"
+  rm -rf "build-windows/$1"
+  mkdir -p build-windows
+  cp -a "$made" "build-windows/$1"
+}
+
 # keep_wineserver: one wineserver for every program that the caller starts
 # under Wine, kept until `wineserver -k`, once the one an earlier program
 # started has gone. Left to themselves, servers come and go with the programs

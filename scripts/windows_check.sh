@@ -27,14 +27,11 @@ if [ "$stage" != checks ]; then
   package_time=$(seconds_since "$step")
 
   # A Wine prefix of this run's own, made before the first program starts so
-  # that no check waits for it; and a copy for the Linux part, whose programs
+  # that no check waits for it; and one for the Linux part, whose programs
   # then have a server of their own, beside these checks.
   step=$(now)
-  use_wine wine-prefix
-  rm -rf "$WINEPREFIX" "$WINEPREFIX-linux"
-  wine wineboot --init >/dev/null 2>&1
-  wineserver -w
-  cp -a "$WINEPREFIX" "$WINEPREFIX-linux"
+  fresh_wine_prefix wine-prefix
+  fresh_wine_prefix wine-prefix-linux
   wine_time=$(seconds_since "$step")
   echo "windows build: $(seconds_since "$start") s (cross build $build_time s, archives" \
     "$package_time s, Wine prefixes $wine_time s)"
