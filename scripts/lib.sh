@@ -77,8 +77,7 @@ keep_wineserver() {
 # remove thousands of small files, and on an ext4 disk each file took 16 times
 # as long to make.
 scratch_in_memory() {
-  if grep -q '^[^ ]* /dev/shm tmpfs ' /proc/mounts 2>/dev/null &&
-    ! grep '^[^ ]* /dev/shm tmpfs ' /proc/mounts | grep -q noexec; then
+  if grep -s '^[^ ]* /dev/shm tmpfs ' /proc/mounts | grep -qv noexec; then
     export TMPDIR=/dev/shm
   fi
 }

@@ -189,7 +189,7 @@ struct typed_case {
 };
 
 std::vector<typed_case> typed_text_cases() {
-  std::ifstream table(glyphrig::build_paths::typed_text_cases());
+  std::ifstream table(std::string(glyphrig::build_paths::source()) + "/tests/typed_text_cases.tsv");
   std::vector<typed_case> cases;
   for (std::string row; std::getline(table, row);) {
     if (row.empty() || row[0] == '#') continue;

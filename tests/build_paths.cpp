@@ -4,7 +4,6 @@ namespace glyphrig::build_paths {
 
 const char* stand_in_tool() { return GLYPHRIG_STAND_IN_TOOL; }
 const char* program() { return GLYPHRIG_BINARY; }
-const char* typed_text_cases() { return GLYPHRIG_SOURCE_DIR "/tests/typed_text_cases.tsv"; }
 const char* tree() { return GLYPHRIG_TREE_DIR; }
 const char* source() { return GLYPHRIG_SOURCE_DIR; }
 

@@ -6,11 +6,10 @@
 // folder, and the compiler cache serves it there.
 namespace glyphrig::build_paths {
 
-const char* stand_in_tool();     // the program that stands in for the image tools
-const char* program();           // the built glyphrig
-const char* typed_text_cases();  // tests/typed_text_cases.tsv
-const char* tree();              // the laid-out working tree, where this build draws one
-const char* source();            // the repository
+const char* stand_in_tool();  // the program that stands in for the image tools
+const char* program();        // the built glyphrig
+const char* tree();           // the laid-out working tree, where this build draws one
+const char* source();         // the repository
 
 }  // namespace glyphrig::build_paths
 
