@@ -44,10 +44,10 @@ void BM_WholeRun(benchmark::State& state, const std::string& answers, int status
   enter_bare_tree();
   bool stripped = false;
   std::map<std::string, std::string> drawn;  // by command line, the picture it writes
-  const command_runner tools = [&](const std::string& command) {
+  const command_runner tools = [&](const std::string& command, tool_output) {
     if (command.ends_with(" +append +repage result.png")) stripped = true;
     const std::string picture = command.substr(command.rfind(' ') + 1);
-    if (!picture.ends_with(".png")) return true;
+    if (!picture.ends_with(".png")) return command_end::succeeded;
     const auto [at, first] = drawn.try_emplace(command);
     if (!first) {
       std::ofstream(picture, std::ios::binary) << at->second;
@@ -56,7 +56,7 @@ void BM_WholeRun(benchmark::State& state, const std::string& answers, int status
       std::ifstream file(picture, std::ios::binary);
       at->second.assign(std::istreambuf_iterator<char>(file), {});
     }
-    return true;
+    return command_end::succeeded;
   };
   const pause_function no_pause = [](std::chrono::milliseconds) {};
   for (auto _ : state) {

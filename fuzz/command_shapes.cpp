@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::string_view kConvert = "imagemagick\\convert.exe ";
 
-constexpr std::array<std::string_view, 9> kFixedCommands = {
+constexpr std::array<std::string_view, 10> kFixedCommands = {
     "cls",
     "alphabet\\remove_temp.bat",
     "imagemagick\\composite.exe -gravity center result.png alphabet/street/background_street.png "
@@ -26,6 +26,8 @@ constexpr std::array<std::string_view, 9> kFixedCommands = {
     "imagemagick\\convert.exe alphabet/left.png alphabet/mid.png alphabet/right.png +append "
     "+repage "
     "alphabet/background.png",
+    "imagemagick\\convert.exe alphabet/street/background_left.png alphabet/mid.png "
+    "alphabet/street/background_right.png +append +repage alphabet/background.png",
 };
 
 // Takes `head` off the front of `text`, if it is there.
@@ -63,6 +65,15 @@ bool is_plate_cut(std::string_view line) {
                 "+0 alphabet/right.png") ||
          is_cut(line, "imagemagick\\convert.exe alphabet/car/background_middle.png -crop +", 113,
                 "+0 alphabet/mid.png");
+}
+
+// The middle of a long street sign, drawn out to its width and the sign's height.
+bool is_sign_middle(std::string_view line) {
+  int width = 0;
+  int height = 0;
+  return take(line, "imagemagick\\convert.exe alphabet/street/background_middle.png -sample ") &&
+         take_number(line, 100'000'000, width) && take(line, "x") &&
+         take_number(line, 10'000, height) && line == "! alphabet/mid.png";
 }
 
 // The typeface whose glyph folder `line` starts with, taken off the front.
@@ -138,9 +149,20 @@ bool is_tint(std::string_view line) {
   return !colour.empty() && std::none_of(colour.begin(), colour.end(), is_word_break);
 }
 
+// The check of a typed colour code, the same word twice.
+bool is_colour_check(std::string_view line) {
+  if (!take(line, "imagemagick\\convert.exe -quiet -regard-warnings xc:")) return false;
+  const size_t end = line.find(' ');
+  const std::string_view colour = line.substr(0, end);
+  if (colour.empty() || std::any_of(colour.begin(), colour.end(), is_word_break)) return false;
+  line.remove_prefix(colour.size());
+  return take(line, " +level-colors black,") && take(line, colour) && line == " null:";
+}
+
 }  // namespace
 
 bool is_program_command(std::string_view line) {
   return std::find(kFixedCommands.begin(), kFixedCommands.end(), line) != kFixedCommands.end() ||
-         is_strip(line) || is_tint(line) || is_plate_cut(line);
+         is_strip(line) || is_tint(line) || is_plate_cut(line) || is_sign_middle(line) ||
+         is_colour_check(line);
 }

@@ -115,9 +115,18 @@ TEST(IsProgramCommand, KnowsEveryCommandTheProgramBuilds) {
     const std::string strip = strip_step(glyph_pass(request).glyph_list).command_line;
     EXPECT_TRUE(is_program_command(strip)) << strip;
     request.colour_value = "#1a2b3c";
-    if (const auto step = tint_or_sign_step(request)) {
+    if (const auto step = tint_step(request)) {
       EXPECT_TRUE(is_program_command(step->command_line)) << step->command_line;
     }
+  }
+  const sign_art art{.sign = {464, 65}, .left = {16, 65}, .right = {16, 65}};
+  for (const uint32_t width : {0u, 438u, 439u, 16'000u}) {
+    for (const image_step& step : sign_steps({width, 39}, art)) {
+      EXPECT_TRUE(is_program_command(step.command_line)) << step.command_line;
+    }
+  }
+  for (const char* colour : {"#1a2b3c", "rgb(1,2,3)", "a&b"}) {
+    EXPECT_TRUE(is_program_command(colour_check_command(colour))) << colour;
   }
 }
 

@@ -57,13 +57,13 @@ checked_run run_checked(std::string_view input) {
   std::istringstream in{std::string(input)};
   std::ostringstream out;
   checked_run run;
-  const glyphrig::command_runner record = [&](const std::string& command) {
+  const glyphrig::command_runner record = [&](const std::string& command, glyphrig::tool_output) {
     if (!is_program_command(command)) fail("a command of no known shape", command);
     if (command != "cls") run.drew = true;
     if (command.ends_with(" +append +repage result.png")) run.stripped = true;
     // The tools draw the pictures the run checks, of their sizes.
     draw_as_image_tools(command);
-    return true;
+    return glyphrig::command_end::succeeded;
   };
   run.status = glyphrig::run_glyphrig(in, out, record, [](std::chrono::milliseconds) {});
   run.output = out.str();

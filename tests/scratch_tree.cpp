@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <tuple>
 
 #include "build_paths.h"
 #include "glyphs/character_glyphs.h"
@@ -77,14 +78,19 @@ void lay_out_bare_tree(const fs::path& root) {
       write(character, glyphs[character % 3]);
     }
   }
-  // The plate's end pieces wider than 101 pixels and its middle wider than 113.
-  const std::pair<const char*, int> backgrounds[] = {{"street/background_street.png", 60},
-                                                     {"car/background_car.png", 70},
-                                                     {"car/background_left.png", 110},
-                                                     {"car/background_middle.png", 120},
-                                                     {"car/background_right.png", 110}};
-  for (const auto& [background, width] : backgrounds) {
-    std::ofstream(root / "alphabet" / background, std::ios::binary) << blank_png(width, kHeight);
+  // The plate's end pieces wider than 101 pixels and its middle wider than 113; a sign with
+  // 3 pixels above and below its line, and so beside it: a line up to 54 pixels fits.
+  const std::tuple<const char*, int, int> backgrounds[] = {
+      {"street/background_street.png", 60, kHeight + 6},
+      {"street/background_left.png", 5, kHeight + 6},
+      {"street/background_middle.png", 1, kHeight + 6},
+      {"street/background_right.png", 5, kHeight + 6},
+      {"car/background_car.png", 70, kHeight},
+      {"car/background_left.png", 110, kHeight},
+      {"car/background_middle.png", 120, kHeight},
+      {"car/background_right.png", 110, kHeight}};
+  for (const auto& [background, width, height] : backgrounds) {
+    std::ofstream(root / "alphabet" / background, std::ios::binary) << blank_png(width, height);
   }
 }
 

@@ -41,6 +41,7 @@ inline const std::string kColourScreen =
 inline const std::string kRetry = "Please enter a correct number: ";
 inline const std::string kTextPrompt = "Enter your text line: ";
 inline const std::string kCodePrompt = "Use HTML (i.e. #ffc100) \nEnter the color code:";
+inline const std::string kCodeRetry = "Please enter a correct color code: ";
 inline const std::string kPlatePrompts =
     "Maximum letters is around 20 (depends on width)! \nMore just don't fit on a license plate. "
     "\nEnter your text line: ";

@@ -52,7 +52,8 @@ constexpr int kFolders = 12;
 // What a run is asked to draw, in its shortest answers.
 struct picture_asked {
   int kind;
-  std::string colour;  // the colour number, or 8 and a typed code; empty for kinds 3 and 4
+  // The colour number, or 8 and typed codes, the last one known; empty for kinds 3 and 4.
+  std::string colour;
   std::string text;
   std::string fit;  // "y" or "n" for plates
 };
@@ -62,11 +63,11 @@ const std::vector<picture_asked> kPictures = {
     {0, "3", std::string(120, 'x'), ""},
     {0, "8\n#33cc99", "\xC5\x81\xC3\xB3\x64\xC5\xBA Gr\xC3\xBC\xC3\x9F\x65", ""},  // Łódź Grüße
     {1, "10", "Go now", ""},
-    {1, "8\nnotacolour", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", ""},  // Привет
+    {1, "8\nnotacolour\nFF8800", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", ""},  // Привет
     {1, "2", "", ""},
     {2, "16", "Harbour Road", ""},
-    {2, "8\n#12345g", "\xC3\xA9t\xC3\xA9 12!", ""},  // été 12!
-    {2, "0", "\xF0\x9F\x98\x80 ok", ""},             // an emoji
+    {2, "8\n#12345g\nrgb(10,200,30)", "\xC3\xA9t\xC3\xA9 12!", ""},  // été 12!
+    {2, "0", "\xF0\x9F\x98\x80 ok", ""},                             // an emoji
     {3, "", "Harbour Road", ""},
     {3, "", "\xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1", ""},  // Ωμέγα
     {4, "", "GR 2026 AB", "n"},
@@ -373,7 +374,8 @@ bool lock_is_free(const fs::path& folder) {
 bool is_own_reason(const std::string& line) {
   for (const char* start : {"Stopped before the picture was finished", "ImageMagick could not ",
                             "ImageMagick made result.png", "The text line was empty",
-                            "None of these characters has a picture", "glyphrig: ", "Damaged "}) {
+                            "None of these characters has a picture", "glyphrig: ", "Damaged ",
+                            "Your text is too long for a license plate"}) {
     if (line.starts_with(start)) return true;
   }
   return false;

@@ -125,6 +125,11 @@ void draw_as(std::string_view tool, std::vector<std::string> arguments) {
     } else if (const auto crop = has("-crop");
                made && crop != arguments.end() && crop + 1 != arguments.end()) {
       made->width -= std::abs(std::atoi(crop[1].c_str()));
+    } else if (const auto sample = has("-sample");
+               made && sample != arguments.end() && sample + 1 != arguments.end()) {
+      // WxH!, as the program writes it.
+      made->width = std::atoi(sample[1].c_str());
+      made->height = std::atoi(sample[1].c_str() + sample[1].find('x') + 1);
     }
   }
   if (!made || made->width <= 0 || made->height <= 0) return;

@@ -18,9 +18,9 @@ std::string blank_png(int width, int height);
 // What `tool` ("convert" or "composite"; for ImageMagick 7's magick, a first
 // argument "composite" makes it composite) would write at its last argument
 // for one of the program's commands, as far as sizes go: the inputs joined
-// (+append), cut (-crop -N+0 or +N+0) or copied, or the background's size for
-// composite. Input pictures that are not there or not whole are left out, as
-// ImageMagick leaves them out; with none, nothing is written.
+// (+append), cut (-crop -N+0 or +N+0), drawn out (-sample WxH!) or copied, or
+// the background's size for composite. Input pictures that are not there or not whole are left out,
+// as ImageMagick leaves them out; with none, nothing is written.
 void draw_as(std::string_view tool, std::vector<std::string> arguments);
 
 // The same for one of the program's command lines, Windows paths and all, in

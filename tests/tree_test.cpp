@@ -20,6 +20,7 @@
 #include "glyphs/character_glyphs.h"
 #include "glyphs/code_page_850.h"
 #include "glyphs/plate_width_table.h"
+#include "imaging/image_commands.h"
 #include "scratch_tree.h"
 #include "tree_probe.h"
 
@@ -487,6 +488,49 @@ TEST(CarFolder, PlatePiecesJoinWithoutASeamWhereverCut) {
     }
     for (int x = 0; x <= 101; ++x) {
       ASSERT_TRUE(same(right.at(x, y), plain)) << "right " << x << "," << y;
+    }
+  }
+}
+
+// The widest line that the fixed plate takes, centred on it, keeps clear of its bolts,
+// and two pixels more would reach them.
+TEST(CarFolder, FixedPlateTakesWhatFitsBetweenItsBolts) {
+  const picture plate = load_picture(kAlphabet / "car" / "background_car.png");
+  ASSERT_FALSE(plate.rgba.empty());
+  int widest = 0;
+  while (!plate_steps(false, widest + 1).refused) ++widest;
+  const int y = plate.height / 2;
+  const int from = (plate.width - widest) / 2;
+  const std::uint8_t* plain = plate.at(plate.width / 2, y);
+  const auto is_plain = [&](int x) { return std::equal(plain, plain + 4, plate.at(x, y)); };
+  for (int x = from; x < from + widest; ++x) EXPECT_TRUE(is_plain(x)) << "column " << x;
+  EXPECT_FALSE(is_plain(from - 1));
+  EXPECT_FALSE(is_plain(from + widest));
+}
+
+// A long line's sign is its ends and its middle drawn out: the ends must be the sign's
+// own, and every column between them like the middle's one.
+TEST(StreetFolder, SignPiecesAreTheSignsEndsAndItsMiddle) {
+  const picture sign = load_picture(kAlphabet / "street" / "background_street.png");
+  const picture left = load_picture(kAlphabet / "street" / "background_left.png");
+  const picture middle = load_picture(kAlphabet / "street" / "background_middle.png");
+  const picture right = load_picture(kAlphabet / "street" / "background_right.png");
+  for (const picture* piece : {&sign, &left, &middle, &right}) {
+    ASSERT_FALSE(piece->rgba.empty());
+    ASSERT_EQ(piece->height, sign.height);
+  }
+  ASSERT_EQ(middle.width, 1);
+  ASSERT_LT(left.width + right.width, sign.width);
+  const auto same = [](const std::uint8_t* a, const std::uint8_t* b) {
+    return std::equal(a, a + 4, b);
+  };
+  for (int y = 0; y < sign.height; ++y) {
+    for (int x = 0; x < sign.width; ++x) {
+      const std::uint8_t* due = x < left.width ? left.at(x, y)
+                                : x >= sign.width - right.width
+                                    ? right.at(x - (sign.width - right.width), y)
+                                    : middle.at(0, y);
+      ASSERT_TRUE(same(sign.at(x, y), due)) << x << "," << y;
     }
   }
 }

@@ -1,11 +1,13 @@
 #include "dialogue/colour_menu.h"
 
+#include <algorithm>
 #include <array>
 #include <ostream>
 #include <string_view>
 
 #include "dialogue/answers.h"
 #include "dialogue/menu_text.h"
+#include "imaging/image_commands.h"
 
 namespace glyphrig {
 namespace {
@@ -22,6 +24,17 @@ constexpr std::array<std::string_view, 19> kPalette = {
     "#ffa34f", "0",       "#eccbff", "#ff6312", "#61ff18", "#ffd26d", "#007b46",
     "#3852ff", "#dd2c2c", "#ffb600", "#4941ff", "#7a8c8f",
 };
+
+// HTML colour codes are often written without their #: a word of 3, 6 or 8
+// hexadecimal digits alone is taken as one.
+std::string with_number_sign(const std::string& code) {
+  const auto hex_digit = [](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+  };
+  const bool bare_hex = (code.size() == 3 || code.size() == 6 || code.size() == 8) &&
+                        std::all_of(code.begin(), code.end(), hex_digit);
+  return bare_hex ? "#" + code : code;
+}
 
 void write_colour_menu(std::ostream& out) {
   out << kRule;
@@ -53,7 +66,7 @@ void write_colour_menu(std::ostream& out) {
 
 bool choose_colour(std::istream& in, std::ostream& out, const command_runner& run_command,
                    render_request& request) {
-  run_command("cls");
+  run_command("cls", tool_output::shown);
   write_colour_menu(out);
   const auto index = read_number(in, out, 0, static_cast<int32_t>(kPalette.size()) - 1);
   if (!index) return false;
@@ -63,12 +76,20 @@ bool choose_colour(std::istream& in, std::ostream& out, const command_runner& ru
   if (*index != kCustomColour) return true;
 
   // The code goes to the image tool as typed: the command layer never hands
-  // it to a shell, so nothing in it is interpreted.
+  // it to a shell, so nothing in it is interpreted. One that the tool does
+  // not know would tint the picture black and still make it, so it is asked
+  // for again. Where the tool cannot be started at all, the strip will say so.
   out << "Use HTML (i.e. #ffc100) \nEnter the color code:";
-  const auto code = read_word(in, out);
-  if (!code) return false;
-  request.colour_value = *code;
-  return true;
+  for (;;) {
+    const auto code = read_word(in, out);
+    if (!code) return false;
+    const std::string colour = with_number_sign(*code);
+    if (run_command(colour_check_command(colour), tool_output::hidden) != command_end::failed) {
+      request.colour_value = colour;
+      return true;
+    }
+    out << "Please enter a correct color code: ";
+  }
 }
 
 }  // namespace glyphrig

@@ -10,8 +10,9 @@
 #include "imaging/system_command.h"
 
 int main() {
-  const glyphrig::command_runner run_command = [](const std::string& command_line) {
-    return glyphrig::run_system_command(command_line, std::cout, std::cerr);
+  const glyphrig::command_runner run_command = [](const std::string& command_line,
+                                                  glyphrig::tool_output output) {
+    return glyphrig::run_system_command(command_line, output, std::cout, std::cerr);
   };
   const glyphrig::utf8_console console;
   return glyphrig::run_glyphrig(std::cin, std::cout, run_command, glyphrig::pause_console);

@@ -20,6 +20,7 @@
 #include "imaging/image_commands.h"
 #include "imaging/interrupts.h"
 #include "imaging/picture_checks.h"
+#include "imaging/whole_png.h"
 #include "imaging/working_tree.h"
 #include "request/render_request.h"
 
@@ -65,14 +66,11 @@ class drawing {
   // Runs the strip, which writes result.png anew; the run's exit status if it
   // ends here.
   std::optional<int> strip(const image_step& step, const render_request& request) {
-    const bool started = run_command_(step.command_line);
+    const bool started =
+        run_command_(step.command_line, tool_output::shown) != command_end::not_started;
     if (const auto status = stopped()) return status;
     if (!started) return no_picture();
-    if (const auto fault = strip_fault(request)) {
-      return no_picture(request.text_line.empty()
-                            ? "The text line was empty: there is nothing to draw."
-                            : *fault);
-    }
+    if (const auto fault = strip_fault(request)) return no_picture(*fault);
     return std::nullopt;
   }
 
@@ -104,7 +102,7 @@ class drawing {
   // "done" an interrupt stops the run, the last steps and the script too: the
   // exit status if one came.
   std::optional<int> clean_up_after_picture() {
-    run_command_(std::string(kCleanUpScript));
+    run_command_(std::string(kCleanUpScript), tool_output::shown);
     if (const auto status = stopped()) return status;
     lock_.release();
     return std::nullopt;
@@ -112,7 +110,7 @@ class drawing {
 
  private:
   void clean_up() {
-    run_command_(std::string(kCleanUpScript));
+    run_command_(std::string(kCleanUpScript), tool_output::shown);
     lock_.release();
   }
 
@@ -173,7 +171,7 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   render_request request;
 
   // 1. The banner and the font menu.
-  run_command("cls");
+  run_command("cls", tool_output::shown);
   const auto font = choose_font(in, out);
   if (!font) return input_ended(out);
   request.font_kind = *font;
@@ -201,6 +199,9 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   drawing run(out, run_command, pause);
   remove_old_result();
   if (const auto missing = missing_tree_part(request)) return run.no_picture(*missing);
+  if (request.text_line.empty()) {
+    return run.no_picture("The text line was empty: there is nothing to draw.");
+  }
 
   // 6. The glyphs of the typed line: a character that the font has no
   //    picture of is drawn as the nearest letters it has, or as ?, and named
@@ -210,7 +211,7 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   const glyph_pass_result pass = glyph_pass(request);
   tell(out, replacement_note(text.replaced));
   tell_left_out(out, text.glyphs, pass.without_picture);
-  if (!request.glyphs.empty() && pass.with_picture == 0) {
+  if (pass.with_picture == 0) {
     return run.no_picture(
         "None of these characters has a picture in this font: there is nothing "
         "to draw.");
@@ -222,31 +223,35 @@ int run_glyphrig(std::istream& in, std::ostream& out, const command_runner& run_
   }
   if (const auto end = run.strip(strip_step(pass.glyph_list), request)) return *end;
 
-  // 7. The tint or the street sign.
-  if (const auto step = tint_or_sign_step(request)) {
+  // 7. The tint, or the street sign, which grows with a long line.
+  if (const auto step = tint_step(request)) {
     if (const auto end = run.finish(*step)) return *end;
   }
+  if (face.backdrop == backdrop::street_sign) {
+    const auto art = street_sign_art();
+    if (!art) return run.no_picture(damaged_tree_part(kStreetBackground, "a background picture"));
+    const auto strip = whole_png_size(kResultPicture);
+    if (!strip) return run.no_picture(damaged_tree_part(kResultPicture, "the strip"));
+    for (const image_step& step : sign_steps(*strip, *art)) {
+      if (const auto end = run.finish(step)) return *end;
+    }
+  }
 
-  // 8. The plate background. A plate too wide is refused, and the run says
-  //    so in its status too.
-  bool refused = false;
+  // 8. The plate background. A line too wide for the plate is refused: the
+  //    picture asked for cannot be made.
   if (face.backdrop == backdrop::licence_plate) {
     const plate_plan plan = plate_steps(request.auto_adjust, pass.text_width);
     for (const image_step& step : plan.steps) {
       if (const auto end = run.finish(step)) return *end;
     }
-    if (plan.refused) {
-      out << kPlateRefusal << '\n' << std::flush;
-      pause(3000ms);
-      refused = true;
-    }
+    if (plan.refused) return run.no_picture(kPlateRefusal);
   }
 
   // 9. Clean up and say so. From here an interrupt only cuts the pause short.
   if (const auto end = run.clean_up_after_picture()) return *end;
   out << "done\n" << std::flush;
   pause(900ms);
-  return refused ? 1 : 0;
+  return 0;
 }
 
 }  // namespace glyphrig

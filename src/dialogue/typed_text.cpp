@@ -5,6 +5,7 @@
 
 #include "glyphs/character_glyphs.h"
 #include "glyphs/code_page_850.h"
+#include "glyphs/glyph_pass.h"
 
 namespace glyphrig {
 namespace {
@@ -57,7 +58,10 @@ std::string as_typed(char32_t character) {
 }
 
 void add_character(typed_glyphs& line, const typeface& face, char32_t character) {
-  const character_drawing drawing = drawing_of(face, character);
+  character_drawing drawing = drawing_of(face, character);
+  if (drawing.replaced && drawing.glyphs == U"?" && !has_picture(face, '?')) {
+    drawing.glyphs.clear();
+  }
   line.glyphs += drawing.glyphs;
   if (!drawing.replaced) return;
   std::string typed = as_typed(character);
@@ -111,17 +115,24 @@ typed_glyphs to_glyphs(std::string_view typed, const typeface& face, const legac
 std::optional<std::string> replacement_note(const std::vector<replaced_character>& replaced) {
   std::string nearest;
   std::string unknown;
+  std::string left_out;
   for (const replaced_character& r : replaced) {
-    if (r.drawn == "?") {
+    if (r.drawn.empty()) {
+      left_out += ' ' + r.typed;
+    } else if (r.drawn == "?") {
       unknown += ' ' + r.typed;
     } else {
       nearest += ' ' + r.typed + "\u2192" + code_page_850_to_utf8(r.drawn);
     }
   }
-  if (nearest.empty() && unknown.empty()) return std::nullopt;
-  if (nearest.empty()) return "Drawn as ?, as the font has no letter like them:" + unknown;
+  if (nearest.empty() && unknown.empty() && left_out.empty()) return std::nullopt;
+  if (nearest.empty() && left_out.empty()) {
+    return "Drawn as ?, as the font has no letter like them:" + unknown;
+  }
+  if (nearest.empty()) return "Left out, as this font has no letter like them:" + left_out;
   std::string note = "Drawn with the nearest letters the font has:" + nearest;
   if (!unknown.empty()) note += "; as ?:" + unknown;
+  if (!left_out.empty()) note += "; left out:" + left_out;
   return note;
 }
 

@@ -16,7 +16,9 @@ namespace glyphrig {
 // shows in its place.
 struct replaced_character {
   std::string typed;  // UTF-8
-  std::string drawn;  // code page 850: the nearest letters, or "?"
+  // Code page 850: the nearest letters, or "?"; nothing where the font has
+  // no letter like it and no picture of "?" either, so it is left out.
+  std::string drawn;
 };
 
 struct typed_glyphs {

@@ -30,12 +30,11 @@ glyph_code folded(const typeface& face, glyph_code glyph) {
 // The width of a glyph on a plate, where it has one.
 int32_t plate_width(glyph_code glyph) { return glyph > 0xFF ? 0 : plate_width_table[glyph]; }
 
-// A plate has pictures only of the characters it has widths for.
+}  // namespace
+
 bool has_picture(const typeface& face, glyph_code glyph) {
   return !face.plate_widths || plate_width(glyph) != 0;
 }
-
-}  // namespace
 
 std::string int_to_decimal(int32_t value) { return std::to_string(value); }
 

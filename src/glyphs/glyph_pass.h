@@ -14,6 +14,10 @@ namespace glyphrig {
 // A signed integer as plain decimal text: "-12", "0", "316".
 std::string int_to_decimal(int32_t value);
 
+// Whether the typeface has a picture of a glyph (as the pass folds it): a
+// plate has pictures only of the characters it has widths for.
+bool has_picture(const typeface& face, glyph_code glyph);
+
 struct glyph_pass_result {
   // One picture and a space per glyph of the line that the font has a
   // picture for.

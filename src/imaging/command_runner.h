@@ -4,14 +4,25 @@
 #include <functional>
 #include <string>
 
-// Runs one command line to completion and ignores how the program ended.
-// Returns false when the program could not be started at all (not found, a
-// command line too long for the system, ...), after saying why on the
-// console. The program hands the system's runner in; tests hand in one that
-// records each line.
 namespace glyphrig {
 
-using command_runner = std::function<bool(const std::string& command_line)>;
+// How a command ended. The image steps judge a tool by the picture it leaves,
+// not by this; only a check that leaves no picture asks whether it succeeded.
+enum class command_end {
+  not_started,  // not found, a command line too long for the system, ...: the
+                // command layer has said why on the console
+  failed,       // started, and ended with a status other than 0 or by a signal
+  succeeded,
+};
+
+// Whether what the started program writes reaches the console. A check of our
+// own keeps the tool's complaints, which are about our words, to itself.
+enum class tool_output { shown, hidden };
+
+// Runs one command line to completion. The program hands the system's runner
+// in; tests hand in one that records each line.
+using command_runner =
+    std::function<command_end(const std::string& command_line, tool_output output)>;
 
 }  // namespace glyphrig
 

@@ -39,12 +39,16 @@ constexpr int32_t kLeftRoom = 101;
 constexpr int32_t kTwoPieces = 202;
 constexpr int32_t kMiddleRoom = 114;
 constexpr int32_t kThreePieces = kTwoPieces + kMiddleRoom;
+// The fixed plate does not grow: its lettering lies between its bolts,
+// columns 18 to 311 of its 330.
+constexpr int32_t kFixedPlateRoom = 294;
 
-// The pieces cut for this plate, and the plate joined from them.
+// The pieces cut for this plate or drawn out for this sign, and the
+// background joined from them.
 constexpr std::string_view kLeftPiece = "alphabet/left.png";
 constexpr std::string_view kMiddlePiece = "alphabet/mid.png";
 constexpr std::string_view kRightPiece = "alphabet/right.png";
-constexpr std::string_view kPlateBackground = "alphabet/background.png";
+constexpr std::string_view kJoinedBackground = "alphabet/background.png";
 
 }  // namespace
 
@@ -64,26 +68,50 @@ image_step strip_step(const std::string& glyph_list) {
   return joined(glyph_list, kResultPicture);
 }
 
-std::optional<image_step> tint_or_sign_step(const render_request& request) {
-  const typeface& face = typeface_of(request.font_kind);
-  if (face.tinted && request.colour_value) {
-    // ImageMagick 7 applies the operators to the alpha channel too, which
-    // would turn the transparent ground opaque; only the colours are tinted.
-    const std::string result(kResultPicture);
-    return image_step{
-        convert("result.png -channel RGB -colorspace Gray -normalize +level-colors black," +
-                *request.colour_value + " result.png"),
-        result, result};
-  }
-  if (face.backdrop == backdrop::street_sign) return centre_on(kStreetBackground);
-  return std::nullopt;
+std::optional<image_step> tint_step(const render_request& request) {
+  if (!typeface_of(request.font_kind).tinted || !request.colour_value) return std::nullopt;
+  // ImageMagick 7 applies the operators to the alpha channel too, which
+  // would turn the transparent ground opaque; only the colours are tinted.
+  const std::string result(kResultPicture);
+  return image_step{
+      convert("result.png -channel RGB -colorspace Gray -normalize +level-colors black," +
+              *request.colour_value + " result.png"),
+      result, result};
+}
+
+std::vector<image_step> sign_steps(png_size strip, const sign_art& art) {
+  const uint32_t room = art.sign.height > strip.height ? art.sign.height - strip.height : 0;
+  const uint32_t width = strip.width + room;
+  if (width <= art.sign.width) return {centre_on(kStreetBackground)};
+  // Every column of the middle is alike, so drawing it out by repeating its
+  // one column leaves no seam.
+  const uint32_t middle = width - art.left.width - art.right.width;
+  return {piece(std::string(kSignMiddle) + " -sample " + std::to_string(middle) + "x" +
+                    std::to_string(art.sign.height) + "!",
+                kMiddlePiece),
+          joined(std::string(kSignLeft) + " " + std::string(kMiddlePiece) + " " +
+                     std::string(kSignRight),
+                 kJoinedBackground),
+          centre_on(kJoinedBackground)};
+}
+
+std::string colour_check_command(std::string_view code) {
+  // ImageMagick 6 fails on a warning only with -regard-warnings; 7 reads no
+  // picture from xc: of an unknown colour, and then has none to tint.
+  const std::string colour(code);
+  return convert("-quiet -regard-warnings xc:" + colour + " +level-colors black," + colour +
+                 " null:");
 }
 
 plate_plan plate_steps(bool auto_adjust, int32_t text_width) {
   plate_plan plan;
   auto& steps = plan.steps;
   if (!auto_adjust) {
-    steps.push_back(centre_on(kFixedPlate));
+    if (text_width > kFixedPlateRoom) {
+      plan.refused = true;
+    } else {
+      steps.push_back(centre_on(kFixedPlate));
+    }
     return plan;
   }
 
@@ -116,8 +144,8 @@ plate_plan plate_steps(bool auto_adjust, int32_t text_width) {
   std::string pieces(kLeftPiece);
   if (three_piece) pieces += " " + std::string(kMiddlePiece);
   pieces += " " + std::string(kRightPiece);
-  steps.push_back(joined(pieces, kPlateBackground));
-  steps.push_back(centre_on(kPlateBackground));
+  steps.push_back(joined(pieces, kJoinedBackground));
+  steps.push_back(centre_on(kJoinedBackground));
   return plan;
 }
 

@@ -49,7 +49,8 @@ TEST(PlateCommands, CutsThePiecesToTheTextAndRefusesWhatNoPlateHolds) {
       {true, 317, {kRightWhole, kLeftWhole}, true},
       {true, 352, {kRightWhole, kLeftWhole}, true},
       {false, 0, {kOnFixedPlate}, false},
-      {false, 352, {kOnFixedPlate}, false},  // the fixed plate never refuses
+      {false, 294, {kOnFixedPlate}, false},  // from bolt to bolt
+      {false, 295, {}, true},
   };
   for (const auto& c : cases) {
     const plate_plan plan = plate_steps(c.auto_adjust, c.width);
@@ -66,12 +67,9 @@ struct tint_case {
   std::optional<std::string> command;
 };
 
-TEST(TintOrSignCommand, TintsScreenFontsAndFramesStreetSigns) {
+TEST(TintCommand, TintsScreenFontsWithAColour) {
   const std::string tint =
       kConvert + "result.png -channel RGB -colorspace Gray -normalize +level-colors black,";
-  const std::string sign =
-      "imagemagick\\composite.exe -gravity center result.png "
-      "alphabet/street/background_street.png result.png";
   const tint_case cases[] = {
       {font_kind::large, "white", tint + "white result.png"},
       {font_kind::normal, "#ff6312", tint + "#ff6312 result.png"},
@@ -79,16 +77,43 @@ TEST(TintOrSignCommand, TintsScreenFontsAndFramesStreetSigns) {
       {font_kind::menu, "0", tint + "0 result.png"},  // a typed 0 is a code like any other
       {font_kind::normal, std::nullopt, std::nullopt},
       {font_kind::large, std::nullopt, std::nullopt},
-      {font_kind::street, std::nullopt, sign},
+      {font_kind::street, std::nullopt, std::nullopt},
       {font_kind::car, std::nullopt, std::nullopt},
   };
   for (const auto& c : cases) {
     render_request request;
     request.font_kind = c.kind;
     request.colour_value = c.colour_value;
-    const auto step = tint_or_sign_step(request);
+    const auto step = tint_step(request);
     EXPECT_EQ(step ? std::optional(step->command_line) : std::nullopt, c.command)
         << static_cast<int>(c.kind) << "/" << c.colour_value.value_or("no tint");
+  }
+}
+
+TEST(SignCommands, LayAShortLineOnTheSignAndGrowTheSignForALongOne) {
+  const std::string on_sign =
+      "imagemagick\\composite.exe -gravity center result.png "
+      "alphabet/street/background_street.png result.png";
+  const std::string joined = kConvert +
+                             "alphabet/street/background_left.png alphabet/mid.png "
+                             "alphabet/street/background_right.png +append +repage "
+                             "alphabet/background.png";
+  const auto middle = [](const char* size) {
+    return kConvert + "alphabet/street/background_middle.png -sample " + size + " alphabet/mid.png";
+  };
+  // The sign's pictures as drawn: 26 pixels more than the line's height.
+  const sign_art art{.sign = {464, 65}, .left = {16, 65}, .right = {16, 65}};
+  const std::pair<uint32_t, std::vector<std::string>> cases[] = {
+      {0, {on_sign}},
+      {438, {on_sign}},
+      {439, {middle("433x65!"), joined, kOnBackground}},
+      {5000, {middle("4994x65!"), joined, kOnBackground}},
+  };
+  for (const auto& [width, expected] : cases) {
+    std::vector<std::string> commands;
+    for (const image_step& step : sign_steps({width, 39}, art))
+      commands.push_back(step.command_line);
+    EXPECT_EQ(commands, expected) << "width " << width;
   }
 }
 

@@ -100,7 +100,7 @@ std::optional<std::string> run_image_step(const command_runner& run_command,
     std::error_code ignored;
     std::filesystem::remove(step.output, ignored);
   }
-  if (!run_command(step.command_line)) return "";
+  if (run_command(step.command_line, tool_output::shown) == command_end::not_started) return "";
   const auto made = whole_png_size(step.output);
   if (!made) return could_not_write(step.output);
   if (due && *made != *due) {

@@ -13,7 +13,7 @@
 // makes anew is removed before it, so its being there afterwards proves it
 // new; a picture rewritten in place must come out the size that the step
 // gives it. File times are not used: FAT's two-second times would fail honest
-// runs. The tools' exit statuses are not consulted either.
+// runs. Nor are the tools' exit statuses.
 //
 // Each check gives none when the picture is right, and otherwise the reason
 // to show as the run's last line: empty when the tool or the command layer has

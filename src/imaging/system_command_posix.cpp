@@ -3,6 +3,7 @@
 // the words go to the program as they are, and nothing typed by the user is
 // ever interpreted.
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -124,9 +125,13 @@ std::variant<launch, not_found> resolve(const std::vector<std::string>& words) {
   return not_found{stem, "it is neither in the working tree nor on PATH"};
 }
 
-// Starts the program, waits for it and returns 0, or the error that kept it
-// from starting. An interrupt stops it (interrupts.h).
-int start_and_wait(const launch& what) {
+struct ending {
+  int error = 0;  // that kept the program from starting
+  bool succeeded = false;
+};
+
+// Starts the program and waits for it. An interrupt stops it (interrupts.h).
+ending start_and_wait(const launch& what, tool_output output) {
   std::vector<char*> argv;
   for (const std::string& arg : what.argv) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
@@ -136,11 +141,18 @@ int start_and_wait(const launch& what) {
   sigemptyset(&none);
   posix_spawnattr_setsigmask(&attributes, &none);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+  posix_spawn_file_actions_t files;
+  posix_spawn_file_actions_init(&files);
+  if (output == tool_output::hidden) {
+    for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+      posix_spawn_file_actions_addopen(&files, fd, "/dev/null", O_WRONLY, 0);
+    }
+  }
   int error = 0;
   pid_t pid = 0;
   {
     const watched_tool tool([&] {
-      error = posix_spawn(&pid, what.file.c_str(), nullptr, &attributes, argv.data(), environ);
+      error = posix_spawn(&pid, what.file.c_str(), &files, &attributes, argv.data(), environ);
       return error == 0 ? static_cast<process_ref>(pid) : kNoProcess;
     });
     // Waits without reaping, so that an interrupt cannot reach another
@@ -149,25 +161,26 @@ int start_and_wait(const launch& what) {
     while (error == 0 && waitid(P_PID, pid, &ended, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
     }
   }
+  posix_spawn_file_actions_destroy(&files);
   posix_spawnattr_destroy(&attributes);
-  if (error != 0) return error;
+  if (error != 0) return {.error = error};
   int status = 0;
   while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
-  return 0;
+  return {.succeeded = WIFEXITED(status) && WEXITSTATUS(status) == 0};
 }
 
 }  // namespace
 
-bool run_system_command(const std::string& command_line, std::ostream& console,
-                        std::ostream& errors) {
+command_end run_system_command(const std::string& command_line, tool_output output,
+                               std::ostream& console, std::ostream& errors) {
   if (command_line == "cls") {
     // Home, clear the screen, clear the scroll-back; a file or pipe gets nothing.
     if (isatty(STDOUT_FILENO)) console << "\x1b[H\x1b[2J\x1b[3J" << std::flush;
-    return true;
+    return command_end::succeeded;
   }
   const std::vector<std::string> words = split_words(command_line);
-  if (words.empty()) return true;
+  if (words.empty()) return command_end::succeeded;
 
   console.flush();
   const auto resolved = resolve(words);
@@ -175,10 +188,10 @@ bool run_system_command(const std::string& command_line, std::ostream& console,
     errors << "glyphrig: cannot run \"" << missing->name << "\": not found; " << missing->hint
            << '\n'
            << std::flush;
-    return false;
+    return command_end::not_started;
   }
   const launch& what = std::get<launch>(resolved);
-  const int error = start_and_wait(what);
+  const auto [error, succeeded] = start_and_wait(what, output);
   if (error == E2BIG) {
     // Only a long text line makes a long command line.
     errors << "glyphrig: the text is too long to hand to the image tool: its command line of "
@@ -189,7 +202,8 @@ bool run_system_command(const std::string& command_line, std::ostream& console,
            << '\n'
            << std::flush;
   }
-  return error == 0;
+  if (error != 0) return command_end::not_started;
+  return succeeded ? command_end::succeeded : command_end::failed;
 }
 
 }  // namespace glyphrig

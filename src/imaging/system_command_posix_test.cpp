@@ -29,7 +29,7 @@ class SystemCommand : public ::testing::Test {
   std::string run(const std::string& line) {
     path_set_to path((dir_.path() / "bin").string());
     std::ostringstream console;
-    started_ = run_system_command(line, console, errors_);
+    ended_ = run_system_command(line, tool_output::shown, console, errors_);
     EXPECT_EQ(console.str(), "");
     return dir_.read("calls.log");
   }
@@ -37,7 +37,7 @@ class SystemCommand : public ::testing::Test {
   scratch_dir dir_;
   current_dir_in cwd_{dir_.path()};
   std::ostringstream errors_;
-  bool started_ = false;
+  command_end ended_ = command_end::not_started;
 };
 
 struct launch_case {
@@ -122,7 +122,7 @@ TEST_F(SystemCommand, FindsEachProgramTheWayTheWorkingTreeNamesIt) {
     for (const auto& [path, content] : c.files) dir_.write(path, content, true);
     EXPECT_EQ(run(c.line), c.calls) << c.name;
     EXPECT_EQ(errors_.str(), c.errors) << c.name;
-    EXPECT_EQ(started_, c.errors.empty()) << c.name;
+    EXPECT_EQ(ended_ != command_end::not_started, c.errors.empty()) << c.name;
     std::filesystem::remove_all(dir_.path() / "bin");
     std::filesystem::remove_all(dir_.path() / "imagemagick");
     std::filesystem::remove_all(dir_.path() / "alphabet");
@@ -146,10 +146,18 @@ TEST_F(SystemCommand, HandsEveryWordToTheToolVerbatimWithoutAShell) {
   }
 }
 
-TEST_F(SystemCommand, WaitsForTheProgramAndGoesOnWhateverItsStatus) {
-  dir_.write("imagemagick/convert.exe", "#!/bin/sh\nsleep 0.2; echo finished > calls.log; exit 3\n",
-             true);
-  EXPECT_EQ(run("imagemagick\\convert.exe"), "finished\n");
+TEST_F(SystemCommand, WaitsForTheProgramAndTellsHowItEnded) {
+  const std::pair<const char*, command_end> endings[] = {
+      {"exit 0", command_end::succeeded},
+      {"exit 3", command_end::failed},
+      {"kill -KILL $$", command_end::failed},
+  };
+  for (const auto& [how, ended] : endings) {
+    dir_.write("imagemagick/convert.exe",
+               "#!/bin/sh\necho finished > calls.log; " + std::string(how) + "\n", true);
+    EXPECT_EQ(run("imagemagick\\convert.exe"), "finished\n") << how;
+    EXPECT_EQ(ended_, ended) << how;
+  }
 }
 
 TEST_F(SystemCommand, SaysWhyAProgramCouldNotStart) {
@@ -163,7 +171,7 @@ std::string cls_with_standard_output(int fd) {
   const int saved = dup(STDOUT_FILENO);
   dup2(fd, STDOUT_FILENO);
   std::ostringstream console, errors;
-  EXPECT_TRUE(run_system_command("cls", console, errors));
+  EXPECT_EQ(run_system_command("cls", tool_output::shown, console, errors), command_end::succeeded);
   dup2(saved, STDOUT_FILENO);
   close(saved);
   EXPECT_EQ(errors.str(), "");

@@ -31,9 +31,9 @@ bool is_file(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool cannot_run(std::ostream& errors, const std::string& program, const std::string& why) {
+command_end cannot_run(std::ostream& errors, const std::string& program, const std::string& why) {
   errors << "glyphrig: cannot run \"" << program << "\": " << why << '\n' << std::flush;
-  return false;
+  return command_end::not_started;
 }
 
 // What to start for a tool's command line: the program file and the whole
@@ -85,11 +85,37 @@ std::string system_message(DWORD error) {
   return message;
 }
 
+// Where a hidden program's output goes, for as long as the program runs.
+class null_device {
+ public:
+  null_device() {
+    SECURITY_ATTRIBUTES inherited{};
+    inherited.nLength = sizeof inherited;
+    inherited.bInheritHandle = TRUE;
+    handle_ = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                          OPEN_EXISTING, 0, nullptr);
+  }
+  ~null_device() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  null_device(const null_device&) = delete;
+  null_device& operator=(const null_device&) = delete;
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
 // Starts a program with the whole command line and waits for it; an
 // interrupt stops it (interrupts.h).
-bool start_and_wait(const char* file, std::string line, const std::string& name,
-                    std::ostream& errors) {
+command_end start_and_wait(const char* file, std::string line, const std::string& name,
+                           tool_output output, std::ostream& errors) {
   STARTUPINFOA startup = shared_standard_handles();
+  const null_device nothing;
+  if (output == tool_output::hidden && nothing.get() != INVALID_HANDLE_VALUE) {
+    startup.hStdOutput = nothing.get();
+    startup.hStdError = nothing.get();
+  }
   PROCESS_INFORMATION process{};
   DWORD error = 0;
   const watched_tool tool([&]() -> process_ref {
@@ -105,12 +131,14 @@ bool start_and_wait(const char* file, std::string line, const std::string& name,
   });
   if (tool.process() == kNoProcess) return cannot_run(errors, name, system_message(error));
   WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD status = 1;
+  GetExitCodeProcess(process.hProcess, &status);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  return true;
+  return status == 0 ? command_end::succeeded : command_end::failed;
 }
 
-bool run_tool(const std::string& command_line, std::ostream& errors) {
+command_end run_tool(const std::string& command_line, tool_output output, std::ostream& errors) {
   const std::string program = command_line.substr(0, command_line.find(' '));
   const auto found = find_tool(program, command_line.substr(program.size()));
   if (!found) {
@@ -124,14 +152,14 @@ bool run_tool(const std::string& command_line, std::ostream& errors) {
     errors << "glyphrig: the text is too long to hand to the image tool: its command line of "
            << line.size() << " bytes is more than this system accepts\n"
            << std::flush;
-    return false;
+    return command_end::not_started;
   }
-  return start_and_wait(found->file.c_str(), std::move(line), found->file, errors);
+  return start_and_wait(found->file.c_str(), std::move(line), found->file, output, errors);
 }
 
 // The clean-up script, through the command interpreter that the C runtime's
 // system() would start.
-bool run_clean_up(const std::string& script, std::ostream& errors) {
+command_end run_clean_up(const std::string& script, std::ostream& errors) {
   if (!is_file(script)) {
     return cannot_run(
         errors, script,
@@ -139,7 +167,8 @@ bool run_clean_up(const std::string& script, std::ostream& errors) {
   }
   const char* interpreter = std::getenv("ComSpec");
   const std::string program = interpreter && *interpreter ? interpreter : "cmd.exe";
-  return start_and_wait(nullptr, "\"" + program + "\" /c " + script, program, errors);
+  return start_and_wait(nullptr, "\"" + program + "\" /c " + script, program, tool_output::shown,
+                        errors);
 }
 
 // Blanks the console's whole buffer and puts the cursor home. A file or a
@@ -162,18 +191,18 @@ void clear_screen() {
 
 }  // namespace
 
-bool run_system_command(const std::string& command_line, std::ostream& console,
-                        std::ostream& errors) {
+command_end run_system_command(const std::string& command_line, tool_output output,
+                               std::ostream& console, std::ostream& errors) {
   // The started program writes to the same console; what this program wrote
   // before, still in a buffer of the stream or the C runtime, goes first.
   console.flush();
   std::fflush(nullptr);
   if (command_line == "cls") {
     clear_screen();
-    return true;
+    return command_end::succeeded;
   }
   if (command_line == kCleanUpScript) return run_clean_up(command_line, errors);
-  return run_tool(command_line, errors);
+  return run_tool(command_line, output, errors);
 }
 
 }  // namespace glyphrig

@@ -17,7 +17,7 @@ namespace {
 std::vector<std::string_view> backgrounds_for(const render_request& request) {
   switch (typeface_of(request.font_kind).backdrop) {
     case backdrop::street_sign:
-      return {kStreetBackground};
+      return {kStreetBackground, kSignLeft, kSignMiddle, kSignRight};
     case backdrop::licence_plate:
       if (request.auto_adjust) return {kPlateLeft, kPlateMiddle, kPlateRight};
       return {kFixedPlate};
@@ -52,8 +52,8 @@ bool can_write_in(const std::filesystem::path& folder) {
 std::optional<std::string> not_a_working_tree() {
   std::error_code error;
   if (std::filesystem::is_directory("alphabet", error)) return std::nullopt;
-  return "There is no alphabet/ folder here: start glyphrig in the folder unpacked from its "
-         "archive, or in build/tree after a build.";
+  return "There is no alphabet/ folder here: start glyphrig in its own folder, the one that "
+         "holds alphabet/ and imagemagick/.";
 }
 
 std::optional<std::string> cannot_write_here() {
@@ -84,6 +84,14 @@ std::optional<std::string> missing_tree_part(const render_request& request) {
     if (!whole_png_size(background)) return damaged_tree_part(background, "a background picture");
   }
   return std::nullopt;
+}
+
+std::optional<sign_art> street_sign_art() {
+  const auto sign = whole_png_size(kStreetBackground);
+  const auto left = whole_png_size(kSignLeft);
+  const auto right = whole_png_size(kSignRight);
+  if (!sign || !left || !right) return std::nullopt;
+  return sign_art{.sign = *sign, .left = *left, .right = *right};
 }
 
 std::optional<std::string> missing_glyph_picture(const typeface& face,

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "imaging/image_commands.h"
 #include "request/font_kind.h"
 #include "request/glyph_line.h"
 #include "request/render_request.h"
@@ -25,6 +26,10 @@ inline constexpr std::string_view kCleanUpScript = "alphabet\\remove_temp.bat";
 inline constexpr std::string_view kResultPicture = "result.png";
 
 inline constexpr std::string_view kStreetBackground = "alphabet/street/background_street.png";
+// The pieces that a sign for a longer line is joined from.
+inline constexpr std::string_view kSignLeft = "alphabet/street/background_left.png";
+inline constexpr std::string_view kSignMiddle = "alphabet/street/background_middle.png";
+inline constexpr std::string_view kSignRight = "alphabet/street/background_right.png";
 inline constexpr std::string_view kFixedPlate = "alphabet/car/background_car.png";
 inline constexpr std::string_view kPlateLeft = "alphabet/car/background_left.png";
 inline constexpr std::string_view kPlateMiddle = "alphabet/car/background_middle.png";
@@ -54,6 +59,9 @@ std::optional<std::string> missing_tree_part(const render_request& request);
 // if so, the one line that names the first.
 std::optional<std::string> missing_glyph_picture(const typeface& face,
                                                  const std::vector<glyph_code>& glyphs);
+
+// The sizes of the street sign's pictures, or none where one is no whole PNG.
+std::optional<sign_art> street_sign_art();
 
 // The line that names a damaged picture of the tree, `what` saying which kind.
 std::string damaged_tree_part(std::string_view path, std::string_view what);

@@ -13,6 +13,9 @@ namespace {
 constexpr int kPlateEndWidth = 140;
 constexpr int kPlateMiddleWidth = 130;
 constexpr int kFixedPlateWidth = 330;
+// The ends of the street sign, wider than its rounded corners (the rim's
+// curves end 14 columns in).
+constexpr int kSignEndWidth = 16;
 
 constexpr rgb kSignGreen{.r = 0, .g = 106, .b = 66};
 constexpr rgb kSignWhite{.r = 246, .g = 246, .b = 240};
@@ -83,6 +86,12 @@ void write_street_sign(FT_Library library, const std::filesystem::path& folder,
   paint_box(library, sign, inset(edge, 4, 9), kSignWhite);
   paint_box(library, sign, inset(edge, 7, 6.5), kSignGreen);
   write_png(folder / "background_street.png", sign);
+  // A longer line gets a sign joined from these: its two ends, whole corners
+  // and all, and one column of its middle, which the program draws out to the
+  // width the line needs.
+  write_png(folder / "background_left.png", sign.columns(0, kSignEndWidth));
+  write_png(folder / "background_middle.png", sign.columns(width / 2, 1));
+  write_png(folder / "background_right.png", sign.columns(width - kSignEndWidth, kSignEndWidth));
 }
 
 void write_plates(FT_Library library, const std::filesystem::path& folder,

@@ -10,8 +10,9 @@
 namespace glyph_art {
 
 // Draws what the look lays its text on into alphabet/<look.folder>/, sized to fit the pictures
-// the folder got: a green road sign for street, the fixed plate and the three pieces of the
-// fitted plate for car. A look without a background gets nothing.
+// the folder got: a green road sign for street, with the ends and the middle that a longer
+// sign is joined from, the fixed plate and the three pieces of the fitted plate for car. A
+// look without a background gets nothing.
 void write_background(const freetype_library& freetype, const folder_look& look,
                       const folder_report& report, const std::filesystem::path& alphabet);
 

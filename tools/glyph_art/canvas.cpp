@@ -16,6 +16,16 @@ rgb mix(rgb a, rgb b, double t) {
 canvas::canvas(int width, int height)
     : width_(width), height_(height), rgba_(static_cast<std::size_t>(width) * height * 4, 0) {}
 
+canvas canvas::columns(int left, int count) const {
+  canvas part(count, height_);
+  for (int y = 0; y < height_; ++y) {
+    const auto row = rgba_.begin() + (static_cast<std::ptrdiff_t>(y) * width_ + left) * 4;
+    std::copy(row, row + static_cast<std::ptrdiff_t>(count) * 4,
+              part.rgba_.begin() + static_cast<std::ptrdiff_t>(y) * count * 4);
+  }
+  return part;
+}
+
 void canvas::blend(int x, int y, rgb colour, std::uint8_t alpha) {
   if (alpha == 0) return;
   std::uint8_t* px = &rgba_[(static_cast<std::size_t>(y) * width_ + x) * 4];

@@ -34,6 +34,9 @@ class canvas {
   int height() const { return height_; }
   const std::vector<std::uint8_t>& rgba() const { return rgba_; }
 
+  // The columns from `left` on, `count` of them, at full height.
+  canvas columns(int left, int count) const;
+
   // Lays a coloured coverage over the canvas with its top left corner at (x, y); the colour
   // may change by row (shading), so it is asked per canvas row.
   void paint(const coverage& cover, int x, int y, const auto& row_colour) {
