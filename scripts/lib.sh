@@ -108,8 +108,10 @@ glyphrig_kinds=(
   "large font, preset tint" $'1\n10\nGo now\n' clear
   "chat font, typed code" $'0\n8\n#33cc99\nHi there\n' clear
   "menu font, named colour" $'2\n8\nred\nMenu\n' clear
+  "chat font, codes asked again" $'0\n8\nreed\nff0000\nHi there\n' clear
   "chat font, no tint" $'0\n0\nplain chat\n' clear
   "street sign" $'3\nHarbour Road\n' background
+  "street sign that grows" $'3\nBürgermeister-Smidt-Straße Nord Ost\n' background
   "fitted plate, two pieces" $'4\nab 12\ny\n' background
   "fitted plate, three pieces" $'4\nWWWWWWWWWW\ny\n' background
   "fixed plate" $'4\nGlyphrig\nn\n' background

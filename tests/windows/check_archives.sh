@@ -34,7 +34,8 @@ check_listing() {
   shift 6
   expect_eq "$name: everything inside $top/" "$(grep -v "^$top/" <<<"$listing" || true)" ""
   local required=("$program" "alphabet/$clean_up" imagemagick/README.txt README.txt NOTICE.txt
-    alphabet/street/background_street.png alphabet/car/background_{car,left,middle,right}.png)
+    alphabet/street/background_{street,left,middle,right}.png
+    alphabet/car/background_{car,left,middle,right}.png)
   for file in "${licences[@]}"; do required+=("licenses/$file.txt"); done
   required+=("$@")
   for file in "${required[@]}"; do
