@@ -48,7 +48,7 @@ void keep_paths_where_started(int& argc, char**& argv) {
 struct checked_run {
   int status = -1;
   std::string output;
-  bool drew = false;      // ran a command other than the screen clear
+  bool drew = false;      // ran a command other than the screen clear and the colour check
   bool stripped = false;  // ran the strip command
 };
 
@@ -57,9 +57,11 @@ checked_run run_checked(std::string_view input) {
   std::istringstream in{std::string(input)};
   std::ostringstream out;
   checked_run run;
-  const glyphrig::command_runner record = [&](const std::string& command, glyphrig::tool_output) {
+  const glyphrig::command_runner record = [&](const std::string& command,
+                                              glyphrig::tool_output output) {
     if (!is_program_command(command)) fail("a command of no known shape", command);
-    if (command != "cls") run.drew = true;
+    // The colour check, the one command whose output is hidden, only asks.
+    if (command != "cls" && output == glyphrig::tool_output::shown) run.drew = true;
     if (command.ends_with(" +append +repage result.png")) run.stripped = true;
     // The tools draw the pictures the run checks, of their sizes.
     draw_as_image_tools(command);
