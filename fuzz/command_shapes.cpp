@@ -151,7 +151,7 @@ bool is_tint(std::string_view line) {
 
 // The check of a typed colour code, the same word twice.
 bool is_colour_check(std::string_view line) {
-  if (!take(line, "imagemagick\\convert.exe -quiet -regard-warnings xc:")) return false;
+  if (!take(line, "imagemagick\\convert.exe -quiet xc:")) return false;
   const size_t end = line.find(' ');
   const std::string_view colour = line.substr(0, end);
   if (colour.empty() || std::any_of(colour.begin(), colour.end(), is_word_break)) return false;

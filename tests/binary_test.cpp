@@ -105,7 +105,7 @@ TEST_F(Binary, TypedColourCodesReachTheToolAsOneWordAndRunNothing) {
     EXPECT_EQ(result.output,
               kFontScreen + kColourScreen + kCodePrompt + kTextPrompt + kWorking + kDone);
     EXPECT_EQ(result.calls,
-              "convert [-quiet] [-regard-warnings] [xc:" + code + "] [+level-colors] [black," +
+              "convert [-quiet] [xc:" + code + "] [+level-colors] [black," +
                   code +
                   "] [null:]\n"
                   "convert [alphabet/menu/65.png] [+append] [+repage] [result.png]\n"
@@ -129,7 +129,7 @@ TEST_F(Binary, EndOfInputAtAnyPromptRunsNothingAndExitsWithOne) {
     // A typed code is only asked about.
     EXPECT_EQ(result.calls,
               input.ends_with("#fff")
-                  ? "convert [-quiet] [-regard-warnings] [xc:#fff] [+level-colors] [black,#fff] "
+                  ? "convert [-quiet] [xc:#fff] [+level-colors] [black,#fff] "
                     "[null:]\n"
                   : "")
         << input;

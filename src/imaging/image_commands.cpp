@@ -96,11 +96,12 @@ std::vector<image_step> sign_steps(png_size strip, const sign_art& art) {
 }
 
 std::string colour_check_command(std::string_view code) {
-  // ImageMagick 6 fails on a warning only with -regard-warnings; 7 reads no
-  // picture from xc: of an unknown colour, and then has none to tint.
+  // Of an unknown colour xc: makes no picture, and the tint then fails for
+  // want of one, in ImageMagick 6 and 7 alike. Warnings are not counted as
+  // failures: a tool that misses its colors.xml warns on every call, and
+  // still knows every colour. -quiet keeps such warnings off the screen.
   const std::string colour(code);
-  return convert("-quiet -regard-warnings xc:" + colour + " +level-colors black," + colour +
-                 " null:");
+  return convert("-quiet xc:" + colour + " +level-colors black," + colour + " null:");
 }
 
 plate_plan plate_steps(bool auto_adjust, int32_t text_width) {

@@ -53,8 +53,8 @@ std::vector<image_step> sign_steps(png_size strip, const sign_art& art);
 
 // The command that asks the image tool whether it knows a colour code, as
 // names and syntaxes differ between ImageMagick's versions: it fails unless
-// the tool can draw a pixel of that colour and take it as the tint, warnings
-// counted as failures. It writes no picture.
+// the tool can draw a pixel of that colour and take it as the tint. It writes
+// no picture.
 std::string colour_check_command(std::string_view code);
 
 // What putting a plate strip on its background takes.

@@ -117,7 +117,7 @@ tint() {
 
 # The question whether ImageMagick knows a typed code.
 colour_check() {
-  echo "convert [-quiet] [-regard-warnings] [xc:$1] [+level-colors] [black,$1] [null:]"
+  echo "convert [-quiet] [xc:$1] [+level-colors] [black,$1] [null:]"
 }
 
 refusal='Your text is too long for a license plate. Please retry with shorter text!'
