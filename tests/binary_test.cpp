@@ -105,8 +105,7 @@ TEST_F(Binary, TypedColourCodesReachTheToolAsOneWordAndRunNothing) {
     EXPECT_EQ(result.output,
               kFontScreen + kColourScreen + kCodePrompt + kTextPrompt + kWorking + kDone);
     EXPECT_EQ(result.calls,
-              "convert [-quiet] [xc:" + code + "] [+level-colors] [black," +
-                  code +
+              "convert [-quiet] [xc:" + code + "] [+level-colors] [black," + code +
                   "] [null:]\n"
                   "convert [alphabet/menu/65.png] [+append] [+repage] [result.png]\n"
                   "convert [result.png] [-channel] [RGB] [-colorspace] [Gray] [-normalize] "
@@ -127,11 +126,10 @@ TEST_F(Binary, EndOfInputAtAnyPromptRunsNothingAndExitsWithOne) {
     const outcome result = run(input);
     EXPECT_EQ(result.status, 1) << input;
     // A typed code is only asked about.
-    EXPECT_EQ(result.calls,
-              input.ends_with("#fff")
-                  ? "convert [-quiet] [xc:#fff] [+level-colors] [black,#fff] "
-                    "[null:]\n"
-                  : "")
+    EXPECT_EQ(result.calls, input.ends_with("#fff")
+                                ? "convert [-quiet] [xc:#fff] [+level-colors] [black,#fff] "
+                                  "[null:]\n"
+                                : "")
         << input;
     EXPECT_EQ(result.output.back(), '\n') << input;
     EXPECT_EQ(result.output.find("Working..."), std::string::npos) << input;

@@ -26,8 +26,7 @@ const std::string kTint =
 
 // The check of a typed colour code; the stand-in knows every code but these.
 std::string check(const std::string& colour) {
-  return kConvert + "-quiet xc:" + colour + " +level-colors black," + colour +
-         " null:";
+  return kConvert + "-quiet xc:" + colour + " +level-colors black," + colour + " null:";
 }
 const std::string kUnknownColours[] = {"reed", "#ff00001"};
 
