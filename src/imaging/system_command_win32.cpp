@@ -111,10 +111,13 @@ class null_device {
 command_end start_and_wait(const char* file, std::string line, const std::string& name,
                            tool_output output, std::ostream& errors) {
   STARTUPINFOA startup = shared_standard_handles();
-  const null_device nothing;
-  if (output == tool_output::hidden && nothing.get() != INVALID_HANDLE_VALUE) {
-    startup.hStdOutput = nothing.get();
-    startup.hStdError = nothing.get();
+  // Opened only for a hidden program: every inheritable handle goes to every
+  // child started meanwhile.
+  std::optional<null_device> nothing;
+  if (output == tool_output::hidden) nothing.emplace();
+  if (nothing && nothing->get() != INVALID_HANDLE_VALUE) {
+    startup.hStdOutput = nothing->get();
+    startup.hStdError = nothing->get();
   }
   PROCESS_INFORMATION process{};
   DWORD error = 0;
