@@ -90,7 +90,8 @@ class drawing {
   // Where the command layer or the image tool failed, they have said why
   // already.
   int no_picture(std::string_view reason = {}) {
-    remove_old_result();
+    // Not left to the clean-up script, which an interrupt may cut short.
+    remove_drawn();
     clean_up();
     if (!reason.empty()) out_ << reason << '\n';
     out_.flush();
@@ -109,6 +110,14 @@ class drawing {
   }
 
  private:
+  void remove_drawn() {
+    remove_old_result();
+    for (const std::string& picture : drawn_) {
+      std::error_code ignored;
+      std::filesystem::remove(picture, ignored);
+    }
+  }
+
   void clean_up() {
     run_command_(std::string(kCleanUpScript), tool_output::shown);
     lock_.release();
@@ -119,11 +128,7 @@ class drawing {
   std::optional<int> stopped() {
     const auto status = noted_interrupt();
     if (!status) return std::nullopt;
-    remove_old_result();
-    for (const std::string& picture : drawn_) {
-      std::error_code ignored;
-      std::filesystem::remove(picture, ignored);
-    }
+    remove_drawn();
     clean_up();
     // On a line of its own: the console has echoed ^C where the cursor was,
     // and a tool cut short may have left half a line of its own.

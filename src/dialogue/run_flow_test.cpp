@@ -393,6 +393,8 @@ TEST_F(RunFlow, AnInterruptWhileDrawingLeavesNothingDrawnAndAfterDoneOnlyCutsThe
       {"Ctrl+C at the clean-up", "3\nA\n", SIGINT, kCleanUp, 130},
       // The run has cleaned up and said why already: the pause is only cut short.
       {"Ctrl+C at a refusal's pause", "4\n" + std::string(16, 'W') + "\ny\n", SIGINT, "3000", 1},
+      {"Ctrl+C at a refusal's clean-up", "4\n" + std::string(16, 'W') + "\ny\n", SIGINT, kCleanUp,
+       1},
       {"Ctrl+C after done", "4\nAB\ny\n", SIGINT, "900", 0},
   };
   for (const auto& c : cases) {
@@ -423,7 +425,9 @@ TEST_F(RunFlow, AnInterruptWhileDrawingLeavesNothingDrawnAndAfterDoneOnlyCutsThe
     }
     if (c.status == 1) {
       EXPECT_TRUE(out.str().ends_with(kRefusal)) << c.name << ": " << out.str();
-      EXPECT_FALSE(std::filesystem::exists("result.png")) << c.name;
+      for (const char* left : {"result.png", "alphabet/left.png", "alphabet/right.png"}) {
+        EXPECT_FALSE(std::filesystem::exists(left)) << c.name << ": " << left;
+      }
       continue;
     }
     EXPECT_TRUE(out.str().ends_with(stopped)) << c.name << ": " << out.str();
