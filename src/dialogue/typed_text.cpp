@@ -125,14 +125,18 @@ std::optional<std::string> replacement_note(const std::vector<replaced_character
       nearest += ' ' + r.typed + "\u2192" + code_page_850_to_utf8(r.drawn);
     }
   }
-  if (nearest.empty() && unknown.empty() && left_out.empty()) return std::nullopt;
-  if (nearest.empty() && left_out.empty()) {
-    return "Drawn as ?, as the font has no letter like them:" + unknown;
-  }
-  if (nearest.empty()) return "Left out, as this font has no letter like them:" + left_out;
-  std::string note = "Drawn with the nearest letters the font has:" + nearest;
-  if (!unknown.empty()) note += "; as ?:" + unknown;
-  if (!left_out.empty()) note += "; left out:" + left_out;
+  // The first kind of replacement opens the line; each other one follows it.
+  std::string note;
+  const auto add = [&note](std::string_view opening, std::string_view following,
+                           const std::string& names) {
+    if (names.empty()) return;
+    note += note.empty() ? opening : following;
+    note += names;
+  };
+  add("Drawn with the nearest letters the font has:", "", nearest);
+  add("Drawn as ?, as the font has no letter like them:", "; as ?:", unknown);
+  add("Left out, as this font has no letter like them:", "; left out:", left_out);
+  if (note.empty()) return std::nullopt;
   return note;
 }
 
